@@ -1,0 +1,47 @@
+# Tarnloft: `make run` starts the editor on a demo image, `make test` runs every test.
+BUILD      ?= build
+JOBS       ?= 2
+CMAKE_GEN  := -G Ninja
+
+.PHONY: deps configure build run demo test test-core sanitize fuzz bench screenshot clean
+
+deps:
+	@bash scripts/install-deps
+
+configure: deps
+	@cmake -S . -B $(BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+
+build: configure
+	@cmake --build $(BUILD) -j $(JOBS)
+
+demo: build
+	@$(BUILD)/bin/tarnloft_demogen $(BUILD)/demo.smc
+
+run: demo
+	@echo "Choose $(abspath $(BUILD))/demo.smc in the file dialog."
+	@$(BUILD)/bin/tarnloft
+
+test: build
+	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+sanitize: deps
+	@cmake -S . -B build-asan $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DTARNLOFT_UI=OFF -DTARNLOFT_SANITIZE=ON >/dev/null
+	@cmake --build build-asan -j $(JOBS) --target core_tests
+	@cd build-asan && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j $(JOBS)
+
+FUZZ_SECONDS ?= 60
+fuzz: deps
+	@CXX=clang++ cmake -S . -B build-fuzz $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARNLOFT_UI=OFF -DTARNLOFT_FUZZ=ON >/dev/null
+	@cmake --build build-fuzz -j $(JOBS)
+	@bash scripts/run-fuzzers build-fuzz/bin $(FUZZ_SECONDS)
+
+bench: deps
+	@cmake -S . -B build-bench $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release -DTARNLOFT_BENCH=ON >/dev/null
+	@cmake --build build-bench -j $(JOBS) --target tarnloft_bench
+	@build-bench/bin/tarnloft_bench
+
+screenshot: build
+	@bash scripts/screenshot.sh $(BUILD)
+
+clean:
+	rm -rf $(BUILD) build-asan build-fuzz build-bench
