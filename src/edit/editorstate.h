@@ -14,8 +14,10 @@ enum class PointerMode { NON, MOV, RSX, RSY, RSA, SCR, SCX };
 
 enum class PointerShape { Arrow, Move, Cross, SizeWE, SizeNS, SizeNWSE };
 
-// The button that changed or is held; a combination of buttons is None.
-enum class MouseButton { None, Left, Right, Middle };
+// The button that changed or is held. None: no button at all. Several: a
+// combination of buttons, which counts as none of Left, Right and Middle
+// (no drag step runs) but is not "no button" either (no hover feedback).
+enum class MouseButton { None, Left, Right, Middle, Several };
 
 inline constexpr int HiddenPopupTop = -512;
 inline constexpr int HiddenToolTipTop = -32;
@@ -49,7 +51,7 @@ struct EditorState {
     PopupState Popup;
     ToolTipState ToolTip;
     PointerShape Shape = PointerShape::Arrow;
-    std::string MousePos;  // caption of lblMousePos
+    std::string MousePos;                 // caption of lblMousePos
     bool ScreenExitFrameShown = false;    // fraScreenExits visible
     bool ScreenExitFrameEnabled = false;  // fraScreenExits enabled
 
@@ -58,7 +60,10 @@ struct EditorState {
 
 // What the window must do after an operation.
 struct EditOutcome {
-    MessageList Messages;  // show in order
-    bool Repaint = false;         // run RepaintView and refresh the side panels
-    bool ScrollChanged = false;   // scroll values changed: sync the scroll bars
+    MessageList Messages;        // show in order
+    bool Repaint = false;        // run RepaintView and refresh the side panels
+    bool ScrollChanged = false;  // scroll values changed: sync the scroll bars
+    // Run ShowScreenExitInfo (fill the four exit boxes from SelectedScreenExit
+    // when it is not -1) without a full repaint. Repaint implies it as well.
+    bool ShowExitInfo = false;
 };

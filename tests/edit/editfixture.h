@@ -1,0 +1,56 @@
+// A hand-made catalogue and an editor state at zoom 16 for the editing tests.
+#pragma once
+#include <vector>
+
+#include "catalogue/catalogues.h"
+#include "edit/editorstate.h"
+#include "view/viewport.h"
+
+namespace editfix {
+
+inline constexpr uint8_t Five = 0x5A, Nibbles = 0x10, Wide = 0x11, Tall = 0x12, Hidden = 0x20,
+                         Undefined = 0x7B;
+
+inline Catalogues MakeDefs() {
+    Catalogues defs;
+    defs.ObjectDefs[0x00].ByteCount = ByteClass::Special;
+    defs.ObjectDefs[0xFF].ByteCount = ByteClass::EndOfList;
+    for (uint8_t n : {Five, Hidden}) defs.ObjectDefs[n].ByteCount = ByteClass::FiveByte;
+    for (uint8_t n : {Nibbles, Wide, Tall}) defs.ObjectDefs[n].ByteCount = ByteClass::FourByte;
+    defs.ObjectDefs[Wide].SizeMode = 1;
+    defs.ObjectDefs[Tall].SizeMode = 2;
+    defs.ObjectDefs[Hidden].CrossSection = true;
+    defs.ObjectDefs[Five].Name = "Ledge";
+    defs.SpecialObjectDefs[0x0A].Height = 3;
+    defs.SpecialObjectDefs[0x2F].Name = "Key";
+    defs.SpriteDefs[0x1A3].Name = "Bat";
+    return defs;
+}
+
+inline LevelObject Obj(uint8_t number, int x, int y, int w = 1, int h = 1) {
+    return LevelObject{number, 0, uint8_t(x), uint8_t(y), int16_t(w), int16_t(h), false};
+}
+inline LevelObject Special(uint8_t special, int x, int y, int w = 1, int h = 1) {
+    return LevelObject{0, special, uint8_t(x), uint8_t(y), int16_t(w), int16_t(h), false};
+}
+inline LevelObject Sprite(int number, int x, int y) {
+    return LevelObject{uint8_t(number & 0xFF), uint8_t(number >> 8), uint8_t(x), uint8_t(y), 1, 1, true};
+}
+inline ScreenExit Exit(int sx, int sy, int destination = 0) {
+    return ScreenExit{uint8_t(sx), uint8_t(sy), uint8_t(destination), 0, 0, 0};
+}
+
+// 496 x 480 pixels at zoom 16: 31 x 30 tiles, scroll maxima 225 and 98.
+inline EditorState MakeState(std::vector<LevelObject> entries = {}, std::vector<ScreenExit> exits = {}) {
+    EditorState s;
+    s.View.SurfaceWidth = 496;
+    s.View.SurfaceHeight = 480;
+    s.View.H.Maximum = 225;
+    s.View.V.Maximum = 98;
+    s.Level.LevelObjects = std::move(entries);
+    s.Level.ScreenExits = std::move(exits);
+    RebuildVisibleList(s.View, s.Level);
+    return s;
+}
+
+}  // namespace editfix
