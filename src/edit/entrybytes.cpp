@@ -1,17 +1,10 @@
 #include "edit/entrybytes.h"
 
+#include "level/objectstream.h"
+
 int EntryStreamBytes(const Catalogues& defs, const LevelObject& entry) {
-    if (entry.IsSprite) return 3;
-    switch (defs.ObjectDefs[entry.Number].ByteCount) {
-        case ByteClass::Special:
-        case ByteClass::FourByte:
-            return 4;
-        case ByteClass::FiveByte:
-            return 5;
-        default:
-            // Not written back by the encoder, so it takes no room.
-            return 0;
-    }
+    // Numbers the encoder does not write back take no room.
+    return entry.IsSprite ? 3 : ObjectRecordSize(defs, entry.Number);
 }
 
 void CountEntryBytes(LevelModel& level, const Catalogues& defs, const LevelObject& entry, int sign) {

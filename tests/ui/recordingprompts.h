@@ -1,0 +1,35 @@
+// A Prompts fake for window tests: records every message, answers the file
+// dialog from a queue (an empty queue means Cancel) and counts EndProgram.
+#pragma once
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/prompts.h"
+#include "util/message.h"
+
+class RecordingPrompts : public Prompts {
+public:
+    std::vector<Message> Shown;
+    std::deque<std::optional<std::string>> FileAnswers;
+    int EndCalls = 0;
+    int ChooseCalls = 0;
+
+    void ShowMessage(const std::string& title, const std::string& text) override {
+        Shown.push_back(Message{title, text});
+    }
+
+    std::optional<std::string> ChooseRomFile() override {
+        ++ChooseCalls;
+        if (FileAnswers.empty()) return std::nullopt;
+        std::optional<std::string> answer = FileAnswers.front();
+        FileAnswers.pop_front();
+        return answer;
+    }
+
+    void EndProgram() override { ++EndCalls; }
+
+    // The last message shown, or an empty one.
+    Message Last() const { return Shown.empty() ? Message{} : Shown.back(); }
+};

@@ -1,0 +1,90 @@
+// Shared helpers of the window tests: a demo image per test (made by the
+// demo generator), a started main window, and finding controls by name.
+#pragma once
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWidget>
+#include <memory>
+#include <string>
+
+#include "app/mainwindow.h"
+#include "recordingprompts.h"
+
+namespace uitest {
+
+inline std::string DataFolder() { return TARNLOFT_DATA_DIR; }
+
+// A fresh copy of the demo image in a temporary folder, named demo.smc.
+class DemoImage {
+public:
+    DemoImage() {
+        QString generator = qEnvironmentVariable("TARNLOFT_DEMOGEN");
+        // The build puts the generator beside the test program.
+        if (generator.isEmpty())
+            generator = QCoreApplication::applicationDirPath() + QStringLiteral("/tarnloft_demogen");
+        if (!QFile::exists(generator)) return;
+        path_ = dir_.filePath(QStringLiteral("demo.smc"));
+        QProcess process;
+        process.start(generator, {path_, QString::fromStdString(DataFolder())});
+        if (!process.waitForFinished(60000) || process.exitCode() != 0) path_.clear();
+    }
+    bool Ok() const { return !path_.isEmpty(); }
+    std::string Path() const { return path_.toStdString(); }
+    QByteArray Bytes() const {
+        QFile file(path_);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    QString Folder() const { return dir_.path(); }
+
+private:
+    QTemporaryDir dir_;
+    QString path_;
+};
+
+// A main window started on the demo image, with the prompts it talks to.
+struct StartedWindow {
+    RecordingPrompts Prompts;
+    DemoImage Image;
+    std::unique_ptr<MainWindow> Window;
+    bool Started = false;
+    bool Active = false;
+
+    StartedWindow() {
+        if (!Image.Ok()) return;
+        Window = std::make_unique<MainWindow>(Prompts, DataFolder());
+        Prompts.FileAnswers.push_back(Image.Path());
+        Started = Window->Startup();
+        if (!Started) return;
+        Window->show();
+        // Focus and shortcuts need the active window.
+        Window->activateWindow();
+        Active = QTest::qWaitForWindowActive(Window.get());
+    }
+};
+
+#define REQUIRE_STARTED(w)                                                                \
+    if (!(w).Image.Ok()) GTEST_SKIP() << "the demo image generator is missing or failed"; \
+    ASSERT_TRUE((w).Started)
+
+template <typename T>
+T* Find(QObject* root, const char* name) {
+    return root->findChild<T*>(QString::fromLatin1(name));
+}
+
+// The member of a control array (chkListable, cmdMoveScreen, mnuViewZoom)
+// whose "index" property is `index`.
+template <typename T>
+T* FindIndexed(QObject* root, const char* name, int index) {
+    for (T* item : root->findChildren<T*>(QString::fromLatin1(name)))
+        if (item->property("index").toInt() == index) return item;
+    return nullptr;
+}
+
+}  // namespace uitest
