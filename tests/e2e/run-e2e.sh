@@ -2,7 +2,8 @@
 # End-to-end test: drives the real editor under Xvfb with xdotool as a user
 # would (answers the warning, types the image path into the file dialog,
 # moves an object, widens it by its handle, creates one from the catalogue
-# list, saves) and then checks the saved bytes of the image.
+# list, saves, adds a screen exit and types its destination, saves again)
+# and then checks the saved bytes of the image.
 #
 #   run-e2e.sh <tarnloft> <tarnloft_demogen>
 #
@@ -171,6 +172,41 @@ if saved != bytes(expected):
     sys.exit(1)
 EOF
 
+# 8. Screen Exit mode: create an exit on the screen in view (0,0), type its
+#    destination, save again.
+keys "$main" ctrl+e
+sleep 0.5
+click $((CX + 16 + 39)) $((CY + 448 + 18 + 12))
+FX=$((CX + 645))  # the Screen Exit Editor frame
+FY=$((CY + 8))
+click $((FX + 96 + 44)) $((FY + 97 + 10))
+xdotool key ctrl+a
+xdotool type --delay 80 "2C"
+sleep 0.3
+keys "$main" ctrl+s
+report=$(window '^Tarnloft$')
+keys "$report" Return
+sleep 0.5
+
+python3 - "$IMAGE" <<'EOF' || fail "the saved exit is not as expected"
+import sys
+saved = open(sys.argv[1], "rb").read()
+objects = 0xC0200
+stream = bytes([0x01, 0x00, 0x44, 0x06, 0x01,
+                0x02, 0x00, 0x00, 0x00, 0x00,
+                0xFF,
+                0x00, 0x2C, 0x00, 0x00, 0x00,  # exit on screen 0,0 to level 2C
+                0xFF])
+got = saved[objects + 10:objects + 10 + len(stream)]
+if got != stream:
+    print("object stream:", got.hex(" "))
+    sys.exit(1)
+rest = saved[objects + 10 + len(stream):objects + 0x60]
+if any(rest):
+    print("free room not zero:", rest.hex(" "))
+    sys.exit(1)
+EOF
+
 # Ctrl+Q ends the program at once.
 keys "$main" ctrl+q
 for _ in $(seq 50); do
@@ -180,5 +216,5 @@ done
 kill -0 "$APP_PID" 2>/dev/null && fail "Ctrl+Q did not end the program"
 APP_PID=""
 
-echo "e2e passed: moved, resized, created and saved; the image holds the expected bytes"
+echo "e2e passed: moved, resized, created, added a screen exit and saved; the image holds the expected bytes"
 echo "1 passed, 0 failed"
