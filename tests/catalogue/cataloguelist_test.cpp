@@ -2,82 +2,45 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
+#include <numeric>
 
-namespace {
-
-std::unique_ptr<Catalogues> SampleCatalogues() {
-    auto defs = std::make_unique<Catalogues>();
-    defs->ObjectDefs[0x05].Name = "Crate";
-    defs->ObjectDefs[0x20].Name = "Box x1 wide";
-    defs->SpecialObjectDefs[0x0A].Name = "Door";
-    defs->SpriteDefs[0x0C].Name = "Owl";
-    defs->SpriteDefs[0x1A3].Name = "Beetle";
-    defs->SpriteDefs[0x200].Name = "Beyond the list";
-    return defs;
-}
-
-std::vector<int> Values(const std::vector<ListItem>& items) {
-    std::vector<int> values;
-    for (const ListItem& item : items) values.push_back(item.Value);
+static std::vector<int> Range(int first, int last) {
+    std::vector<int> values(last - first + 1);
+    std::iota(values.begin(), values.end(), first);
     return values;
 }
 
-std::vector<int> Range(int first, int last) {
-    std::vector<int> values;
-    for (int v = first; v <= last; ++v) values.push_back(v);
-    return values;
-}
-
-TEST(RemakeObjectListTest, AllGroupsInOrderWithTexts) {
-    auto defs = SampleCatalogues();
-    std::vector<ListItem> items = RemakeObjectList(*defs, CatalogueListOptions{});
+TEST(RemakeObjectList, ListsAllGroupsInOrderAndFilters) {
+    Catalogues defs;
+    defs.ObjectDefs[0x05].Name = "Crate";
+    defs.ObjectDefs[0x20].Name = "Box x1 wide";
+    defs.SpecialObjectDefs[0x0A].Name = "Door";
+    defs.SpriteDefs[0x0C].Name = "Owl";
+    defs.SpriteDefs[0x1A3].Name = "Beetle";
+    defs.SpriteDefs[0x200].Name = "Beyond the list";
+    std::vector<ListItem> items = RemakeObjectList(defs, {});
     ASSERT_EQ(items.size(), 1024u);
-    EXPECT_EQ(Values(items), Range(0, 1023));
-    EXPECT_EQ(items.front(), (ListItem{"00: ", 0}));
-    EXPECT_EQ(items[0x05], (ListItem{"05: Crate", 5}));
-    EXPECT_EQ(items[0xFF].Text, "FF: ");
-    EXPECT_EQ(items[256 + 0x05].Text, "X05: ");
-    EXPECT_EQ(items[256 + 0x0A], (ListItem{"X0A: Door", 266}));
-    EXPECT_EQ(items[512 + 0x0C].Text, "S0C: Owl");
-    EXPECT_EQ(items[512 + 0xFF].Text, "SFF: ");
-    EXPECT_EQ(items[512 + 0x100].Text, "S100: ");
-    EXPECT_EQ(items[512 + 0x1A3], (ListItem{"S1A3: Beetle", 512 + 0x1A3}));
-    EXPECT_EQ(items.back(), (ListItem{"S1FF: ", 1023}));
-}
-
-TEST(RemakeObjectListTest, CheckBoxesAndFilter) {
-    auto defs = SampleCatalogues();
-    std::vector<int> x1 = {0x20};  // the name contains x1
-    for (int v : Range(256 + 0x10, 256 + 0x1F)) x1.push_back(v);
-    std::vector<int> s1 = Range(512 + 0x10, 512 + 0x1F);
-    for (int v : Range(512 + 0x100, 512 + 0x1FF)) s1.push_back(v);
-
-    struct Case {
-        std::array<bool, 3> listable;
-        const char* filter;
-        std::vector<int> expected;
-    };
-    const Case cases[] = {
-        {{false, false, false}, "", {}},
-        {{true, false, false}, "", Range(0, 255)},
-        {{false, false, true}, "", Range(512, 1023)},
-        {{true, true, true}, "x1", x1},
-        {{true, true, true}, "X1", x1},
-        {{true, false, true}, "x1", {0x20}},
-        {{true, true, true}, "S1", s1},
-        {{true, true, true}, ": ", Range(0, 1023)},
-        {{true, true, true}, "no such entry", {}},
-        {{true, true, true}, "cRATE", {0x05}},
-        {{true, true, true}, "S1A3: B", {512 + 0x1A3}},
-        {{true, true, true}, "beyond", {}},  // catalogue slot 0x200 is never listed
-    };
-    for (const Case& c : cases) {
-        CatalogueListOptions options;
-        options.Listable = c.listable;
-        options.Filter = c.filter;
-        EXPECT_EQ(Values(RemakeObjectList(*defs, options)), c.expected) << '"' << c.filter << '"';
+    for (int v = 0; v < 1024; ++v) ASSERT_EQ(items[v].Value, v);
+    // clang-format off
+    const std::pair<int, const char*> texts[] = {{0, "00: "}, {5, "05: Crate"}, {0xFF, "FF: "}, {0x105, "X05: "},
+        {0x10A, "X0A: Door"}, {0x20C, "S0C: Owl"}, {0x2FF, "SFF: "}, {0x300, "S100: "}, {0x3A3, "S1A3: Beetle"},
+        {1023, "S1FF: "}};
+    // clang-format on
+    for (auto [value, text] : texts) EXPECT_EQ(items[value].Text, text);
+    std::vector<int> x1 = Range(0x110, 0x11F), s1 = Range(0x210, 0x21F), s1xx = Range(0x300, 0x3FF);
+    x1.insert(x1.begin(), 0x20);  // the name contains x1
+    s1.insert(s1.end(), s1xx.begin(), s1xx.end());
+    // Boxes: Norm, X, Sprite. Catalogue slot 0x200 is never listed.
+    // clang-format off
+    const struct { const char* Boxes; const char* Filter; std::vector<int> Expected; } cases[] = {
+        {"000", "", {}},        {"100", "", Range(0, 255)},   {"001", "", Range(512, 1023)}, {"111", "x1", x1},
+        {"111", "X1", x1},      {"101", "x1", {0x20}},        {"111", "S1", s1},    {"111", ": ", Range(0, 1023)},
+        {"111", "cRATE", {5}},  {"111", "S1A3: B", {0x3A3}},  {"111", "beyond", {}}};
+    // clang-format on
+    for (const auto& c : cases) {
+        std::vector<int> values;
+        CatalogueListOptions options{{c.Boxes[0] == '1', c.Boxes[1] == '1', c.Boxes[2] == '1'}, c.Filter};
+        for (const ListItem& item : RemakeObjectList(defs, options)) values.push_back(item.Value);
+        EXPECT_EQ(values, c.Expected) << '"' << c.Filter << '"';
     }
 }
-
-}  // namespace

@@ -1,4 +1,4 @@
-// A hand-made catalogue and an editor state at zoom 16 for the editing tests.
+// A hand-made catalogue, entry builders and an editor state at zoom 16 for the view and edit tests.
 #pragma once
 #include <vector>
 
@@ -8,23 +8,24 @@
 
 namespace editfix {
 
-inline constexpr uint8_t Five = 0x5A, Nibbles = 0x10, Wide = 0x11, Tall = 0x12, Hidden = 0x20,
+inline constexpr uint8_t Five = 0x5A, Nibbles = 0x10, Wide = 0x11, Tall = 0x12, Hidden = 0x20, Slope = 0x21,
                          Undefined = 0x7B;
 
+// Colours: 5A and 20 are 0A141E, special 2F is 28323C, sprite 1A3 is 46505A.
 inline Catalogues MakeDefs() {
-    Catalogues defs;
-    defs.ObjectDefs[0x00].ByteCount = ByteClass::Special;
-    defs.ObjectDefs[0xFF].ByteCount = ByteClass::EndOfList;
-    for (uint8_t n : {Five, Hidden}) defs.ObjectDefs[n].ByteCount = ByteClass::FiveByte;
-    for (uint8_t n : {Nibbles, Wide, Tall}) defs.ObjectDefs[n].ByteCount = ByteClass::FourByte;
-    defs.ObjectDefs[Wide].SizeMode = 1;
-    defs.ObjectDefs[Tall].SizeMode = 2;
-    defs.ObjectDefs[Hidden].CrossSection = true;
-    defs.ObjectDefs[Five].Name = "Ledge";
-    defs.SpecialObjectDefs[0x0A].Height = 3;
-    defs.SpecialObjectDefs[0x2F].Name = "Key";
-    defs.SpriteDefs[0x1A3].Name = "Bat";
-    return defs;
+    Catalogues d;
+    d.ObjectDefs[0x00].ByteCount = ByteClass::Special;
+    d.ObjectDefs[0xFF].ByteCount = ByteClass::EndOfList;
+    d.ObjectDefs[Five] = {"Ledge", ByteClass::FiveByte, false, 0, false, 0, 0, false, false, {10, 20, 30}};
+    d.ObjectDefs[Hidden] = {"Pipe", ByteClass::FiveByte, true, 0, false, 0, 0, false, false, {10, 20, 30}};
+    d.ObjectDefs[Slope] = {"Slope", ByteClass::FiveByte, false, 0, true, 2, 1, false, false, {}};
+    for (uint8_t mode = 0; mode < 3; ++mode)
+        d.ObjectDefs[Nibbles + mode] = {"", ByteClass::FourByte, false, mode, false, 0, 0, false, false, {}};
+    d.SpecialObjectDefs[0x0A].Height = 3;
+    d.SpecialObjectDefs[0x2F] = {"Key", 1, 1, false, {40, 50, 60}};
+    d.SpecialObjectDefs[0x30] = {"Fog", 1, 1, true, {}};
+    d.SpriteDefs[0x1A3] = {"Bat", {70, 80, 90}};
+    return d;
 }
 
 inline LevelObject Obj(uint8_t number, int x, int y, int w = 1, int h = 1) {

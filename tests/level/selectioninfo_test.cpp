@@ -2,130 +2,63 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
+#include "edit/editfixture.h"
+
+using namespace editfix;
 
 namespace {
 
-class SelectionInfoTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        defs = std::make_unique<Catalogues>();
-        defs->ObjectDefs[0].ByteCount = ByteClass::Special;
-        defs->ObjectDefs[0x5A].Name = "Long ledge";
-        defs->ObjectDefs[0x5A].ByteCount = ByteClass::FiveByte;
-        defs->SpecialObjectDefs[0x2F].Name = "Warp gate";
-        defs->SpriteDefs[0x1A3].Name = "Beetle";
-    }
-
-    std::string InfoFor(const LevelObject& item, int selected = 0) {
-        level.LevelObjects.assign(selected + 1, LevelObject{});
-        level.LevelObjects[selected] = item;
-        level.SelectedObject = selected;
-        return BuildSelectionInfo(level, *defs).ObjectInfo;
-    }
-
-    std::unique_ptr<Catalogues> defs;
-    LevelModel level;
-};
-
-LevelObject Make(uint8_t number, uint8_t sub, uint8_t x, uint8_t y, int16_t w, int16_t h, bool sprite) {
-    LevelObject o;
-    o.Number = number;
-    o.SubNumber = sub;
-    o.X = x;
-    o.Y = y;
-    o.Width = w;
-    o.Height = h;
-    o.IsSprite = sprite;
-    return o;
-}
-
-TEST_F(SelectionInfoTest, ObjectInfoTexts) {
+TEST(SelectionInfo, ObjectTexts) {
+    const std::string ledge = "Object number 5A - \r\nLedge\r\n";
     struct Case {
-        const char* name;
         LevelObject item;
-        int selected;
-        const char* text;
-    };
-    const Case cases[] = {
-        {"ordinary object", Make(0x5A, 0, 0x27, 0x34, 12, -2, false), 3,
-         "Object number 5A - \r\nLong ledge\r\n(27, 34)\r\n12 * -2\r\n#3"},
-        {"16 wide", Make(0x5A, 0, 0, 0, 16, 1, false), 0,
-         "Object number 5A - \r\nLong ledge\r\n(0, 0)\r\n16 * 1\r\n#0"},
-        {"-16 wide shows hex magnitude", Make(0x5A, 0, 0xFF, 0x7F, -16, -18, false), 0x1C,
-         "Object number 5A - \r\nLong ledge\r\n(FF, 7F)\r\n-10 * -12\r\n#1C"},
-        {"most negative extent", Make(0x5A, 0, 1, 2, -32768, 32767, false), 0,
-         "Object number 5A - \r\nLong ledge\r\n(1, 2)\r\n-8000 * 32767\r\n#0"},
-        {"special object has no size line", Make(0, 0x2F, 3, 4, 7, 7, false), 1,
-         "Special 4 byte object number X2F - \r\nWarp gate\r\n(3, 4)\r\n#1"},
-        {"sprite", Make(0xA3, 1, 0x10, 0x0A, 1, 1, true), 2,
-         "Sprite number S1A3 - \r\nBeetle\r\n(10, A)\r\n1 * 1\r\n#2"},
-        {"sprite beyond the catalogue", Make(0x05, 9, 0, 0, 1, 1, true), 0,
-         "Sprite number S905 - \r\n\r\n(0, 0)\r\n1 * 1\r\n#0"},
-    };
-    for (const Case& c : cases) EXPECT_EQ(InfoFor(c.item, c.selected), c.text) << c.name;
-}
-
-TEST_F(SelectionInfoTest, NoSelectableEntryGivesNoObjectText) {
-    level.SelectedObject = 0;
-    EXPECT_EQ(BuildSelectionInfo(level, *defs).ObjectInfo, "");
-    level.LevelObjects.resize(2);
-    level.SelectedObject = 2;
-    EXPECT_EQ(BuildSelectionInfo(level, *defs).ObjectInfo, "");
-    level.SelectedObject = -1;
-    EXPECT_EQ(BuildSelectionInfo(level, *defs).ObjectInfo, "");
-}
-
-TEST_F(SelectionInfoTest, ByteUsageTextsAndColours) {
-    struct Case {
-        int64_t used, room, spriteUsed, spriteRoom;
-        const char *text, *spriteText;
-        Rgb colour, spriteColour;
-    };
-    const Case cases[] = {
-        {96, 95, 3, 10, "96/95", "3/10", Colours::Red, Colours::Black},
-        {95, 95, 11, 10, "95/95", "11/10", Colours::Black, Colours::Red},
-        {0, 0, 0, 0, "0/0", "0/0", Colours::Black, Colours::Black},
-        {87, 3000000, 1, 0, "87/3000000", "1/0", Colours::Black, Colours::Red},
-    };
-    level.ScreenExits = {ScreenExit{}};
-    level.SelectedScreenExit = 0;
+        int selected, count;
+        std::string text;
+    } const cases[] = {
+        {Obj(Five, 0x27, 0x34, 12, -2), 3, 4, ledge + "(27, 34)\r\n12 * -2\r\n#3"},
+        {Obj(Five, 0xFF, 0x7F, -16, 1), 0x1C, 0x1D, ledge + "(FF, 7F)\r\n-10 * 1\r\n#1C"},
+        {Obj(Five, 1, 2, -32768, 32767), 0, 1, ledge + "(1, 2)\r\n-8000 * 32767\r\n#0"},
+        {Special(0x2F, 3, 4, 7, 7), 1, 2, "Special 4 byte object number X2F - \r\nKey\r\n(3, 4)\r\n#1"},
+        {Sprite(0x1A3, 0x10, 0x0A), 2, 3, "Sprite number S1A3 - \r\nBat\r\n(10, A)\r\n1 * 1\r\n#2"},
+        {Sprite(0x905, 0, 0), 0, 1,
+         "Sprite number S905 - \r\n\r\n(0, 0)\r\n1 * 1\r\n#0"},  // beyond the catalogue
+        {Obj(Five, 0, 0), 2, 2, ""},                             // nothing selectable
+        {Obj(Five, 0, 0), -1, 1, ""},
+        {Obj(Five, 0, 0), 0, 0, ""}};
     for (const Case& c : cases) {
-        level.ObjectBytesUsed = c.used;
-        level.ObjectBytesRoom = c.room;
-        level.SpriteBytesUsed = c.spriteUsed;
-        level.SpriteBytesRoom = c.spriteRoom;
-        const SelectionInfo info = BuildSelectionInfo(level, *defs);
-        EXPECT_EQ(info.ByteUsage, c.text);
-        EXPECT_EQ(info.SpriteByteUsage, c.spriteText);
-        EXPECT_EQ(info.ByteUsageColour, c.colour) << c.text;
-        EXPECT_EQ(info.SpriteByteUsageColour, c.spriteColour) << c.spriteText;
-        // The screen exits share the object stream's budget.
-        const std::optional<ScreenExitInfo> exit = BuildScreenExitInfo(level);
-        ASSERT_TRUE(exit.has_value());
-        EXPECT_EQ(exit->ByteUsage, c.text);
-        EXPECT_EQ(exit->ByteUsageColour, c.colour);
+        LevelModel level;
+        level.LevelObjects.assign(c.count, c.item);
+        level.SelectedObject = c.selected;
+        EXPECT_EQ(BuildSelectionInfo(level, MakeDefs()).ObjectInfo, c.text) << c.selected;
     }
 }
 
-TEST_F(SelectionInfoTest, ScreenExitFields) {
+TEST(SelectionInfo, ByteUsageAndScreenExitFields) {
+    LevelModel level;
     level.ScreenExits = {ScreenExit{1, 2, 0x3C, 0x0F, 0xA0, 0}, ScreenExit{4, 5, 0xFF, 0, 7, 0x1B}};
     level.SelectedScreenExit = 1;
-    const std::optional<ScreenExitInfo> info = BuildScreenExitInfo(level);
-    ASSERT_TRUE(info.has_value());
-    EXPECT_EQ(info->Destination, "FF");
-    EXPECT_EQ(info->EntranceX, "0");
-    EXPECT_EQ(info->EntranceY, "7");
-    EXPECT_EQ(info->EntranceType, "1B");
-
-    // No exit selected, or an index past the list: nothing to show.
+    const Rgb red = Colours::Red, black = Colours::Black;
+    const std::tuple<int, int, int, int, const char*, const char*, Rgb, Rgb> cases[] = {
+        {96, 95, 3, 10, "96/95", "3/10", red, black},
+        {95, 95, 11, 10, "95/95", "11/10", black, red},
+        {87, 3000000, 1, 0, "87/3000000", "1/0", black, red}};
+    for (auto [used, room, spriteUsed, spriteRoom, text, spriteText, colour, spriteColour] : cases) {
+        level.ObjectBytesUsed = used, level.ObjectBytesRoom = room;
+        level.SpriteBytesUsed = spriteUsed, level.SpriteBytesRoom = spriteRoom;
+        const SelectionInfo info = BuildSelectionInfo(level, MakeDefs());
+        const std::optional<ScreenExitInfo> exit = BuildScreenExitInfo(level);  // shares the object budget
+        ASSERT_TRUE(exit.has_value());
+        EXPECT_EQ(std::tuple(info.ByteUsage, info.SpriteByteUsage, exit->ByteUsage),
+                  std::tuple(text, spriteText, text));
+        EXPECT_TRUE(info.ByteUsageColour == colour && exit->ByteUsageColour == colour) << text;
+        EXPECT_TRUE(info.SpriteByteUsageColour == spriteColour) << spriteText;
+        EXPECT_EQ(std::tuple(exit->Destination, exit->EntranceX, exit->EntranceY, exit->EntranceType),
+                  std::tuple("FF", "0", "7", "1B"));
+    }
     for (int selected : {-1, 2}) {
         level.SelectedScreenExit = selected;
         EXPECT_FALSE(BuildScreenExitInfo(level).has_value()) << selected;
     }
-    level.ScreenExits.clear();
-    level.SelectedScreenExit = 0;
-    EXPECT_FALSE(BuildScreenExitInfo(level).has_value());
 }
 
 }  // namespace

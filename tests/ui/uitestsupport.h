@@ -1,16 +1,14 @@
-// Shared helpers of the window tests: a demo image per test (made by the
-// demo generator), a started main window, and finding controls by name.
+// Shared helpers of the window tests: a fresh demo image, a main window
+// started on it, and finding controls by objectName.
 #pragma once
 #include <gtest/gtest.h>
 
 #include <QAction>
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QWidget>
 #include <memory>
 #include <string>
 
@@ -21,16 +19,13 @@ namespace uitest {
 
 inline std::string DataFolder() { return TARNLOFT_DATA_DIR; }
 
-// A fresh copy of the demo image in a temporary folder, named demo.smc.
+// demo.smc in a temporary folder, made by $TARNLOFT_DEMOGEN or the generator beside the tests.
 class DemoImage {
 public:
     DemoImage() {
-        QString generator = qEnvironmentVariable("TARNLOFT_DEMOGEN");
-        // The build puts the generator beside the test program.
-        if (generator.isEmpty())
-            generator = QCoreApplication::applicationDirPath() + QStringLiteral("/tarnloft_demogen");
-        if (!QFile::exists(generator)) return;
-        path_ = dir_.filePath(QStringLiteral("demo.smc"));
+        const QString generator = qEnvironmentVariable(
+            "TARNLOFT_DEMOGEN", QCoreApplication::applicationDirPath() + "/tarnloft_demogen");
+        path_ = dir_.filePath("demo.smc");
         QProcess process;
         process.start(generator, {path_, QString::fromStdString(DataFolder())});
         if (!process.waitForFinished(60000) || process.exitCode() != 0) path_.clear();
@@ -48,22 +43,19 @@ private:
     QString path_;
 };
 
-// A main window started on the demo image, with the prompts it talks to.
+// A main window started on the demo image, shown and active (for focus and shortcuts).
 struct StartedWindow {
     RecordingPrompts Prompts;
     DemoImage Image;
     std::unique_ptr<MainWindow> Window;
     bool Started = false;
     bool Active = false;
-
     StartedWindow() {
         if (!Image.Ok()) return;
         Window = std::make_unique<MainWindow>(Prompts, DataFolder());
         Prompts.FileAnswers.push_back(Image.Path());
-        Started = Window->Startup();
-        if (!Started) return;
+        if (!(Started = Window->Startup())) return;
         Window->show();
-        // Focus and shortcuts need the active window.
         Window->activateWindow();
         Active = QTest::qWaitForWindowActive(Window.get());
     }
@@ -78,8 +70,7 @@ T* Find(QObject* root, const char* name) {
     return root->findChild<T*>(QString::fromLatin1(name));
 }
 
-// The member of a control array (chkListable, cmdMoveScreen, mnuViewZoom)
-// whose "index" property is `index`.
+// The member of a control array (chkListable, cmdMoveScreen, mnuViewZoom) with this "index".
 template <typename T>
 T* FindIndexed(QObject* root, const char* name, int index) {
     for (T* item : root->findChildren<T*>(QString::fromLatin1(name)))
