@@ -45,7 +45,9 @@ MainWindow::MainWindow(Prompts& prompts, std::string dataFolder, QWidget* parent
     BuildMenus();
     BuildPanels();
     ConnectEditing();
-    // Ctrl+C and Ctrl+E belong to the menu even while a text box has the focus.
+    // One application-wide filter: Ctrl+C and Ctrl+E belong to the menu even
+    // while a text box has the focus, and it also sees the client area's
+    // resizes and the filter box's key releases.
     qApp->installEventFilter(this);
     // The design size is the client area below the menu bar.
     const QSize design(LayoutDesign::ClientWidth, LayoutDesign::ClientHeight);

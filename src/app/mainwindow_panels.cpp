@@ -94,7 +94,6 @@ void MainWindow::BuildPanels() {
     client_ = new QWidget(this);
     client_->setObjectName(QStringLiteral("client"));
     setCentralWidget(client_);
-    client_->installEventFilter(this);
 
     surface_ = new LevelSurface(client_);
     hscLevelPos_ = new QScrollBar(Qt::Horizontal, client_);
@@ -141,7 +140,6 @@ void MainWindow::BuildPanels() {
     AddLabel(fraListOptions_, "lblFilter", "&Filter", 8, 20, 49, 17);
     txtFilter_ = AddTextBox(fraListOptions_, "txtFilter", 64, 17, 121, 21);
     fraListOptions_->findChild<QLabel*>(QStringLiteral("lblFilter"))->setBuddy(txtFilter_);
-    txtFilter_->installEventFilter(this);
     const char* listable[] = {"Norm", "X", "Sprite"};
     for (int i = 0; i < 3; ++i) {
         auto* box = new QCheckBox(QString::fromLatin1(listable[i]), fraListOptions_);

@@ -106,7 +106,17 @@ xdotool key Return
 # 3. The main window shows level 0.
 main=$(window '^Level 0 e2e\.smc - Tarnloft$')
 sleep 1
-eval "$(xdotool getwindowgeometry --shell "$main")"
+# Under load the first match can be a window that is replaced a moment
+# later; look it up again until its geometry can be read.
+geometry=""
+for _ in $(seq 20); do
+    geometry=$(xdotool getwindowgeometry --shell "$main" 2>/dev/null) && break
+    geometry=""
+    sleep 0.5
+    main=$(window '^Level 0 e2e\.smc - Tarnloft$')
+done
+[ -n "$geometry" ] || fail "cannot read the main window's geometry"
+eval "$geometry"
 # Without a window manager the window is undecorated: its client area is
 # the 845 x 504 design area below the menu bar.
 CX=$X

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <QPainter>
+#include <vector>
 
 namespace {
 
@@ -86,4 +88,63 @@ TEST(QtCanvas, TextStaysInsideItsRectangleAndUsesTheForeground) {
     EXPECT_GT(inside, 10);
     EXPECT_EQ(outside, 0);
     EXPECT_GT(CountPixels(image, QColor(0, 0, 255), QRect(10, 10, 50, 20)), 0);
+}
+
+// The canvas writes boxes, wide lines and small circles straight into the
+// pixels and batches lines; the picture must be exactly what a plain
+// QPainter with the same pen and brush draws.
+TEST(QtCanvas, FastPathsMatchThePainterPixelForPixel) {
+    struct Step {
+        char Kind;  // 'B' box, 'L' line, 'C' circle
+        double A, B, C, D;
+        int Width;
+        bool Filled;
+    };
+    struct Case {
+        const char* Name;
+        std::vector<Step> Steps;
+    };
+    const Case cases[] = {
+        {"boxes inside, both corner orders",
+         {{'B', 10, 10, 30, 20, 1, true}, {'B', 40, 30, 20, 25, 1, false}}},
+        {"boxes cut by the edges", {{'B', -5, -5, 20, 20, 1, true}, {'B', 50, 50, 70, 70, 1, true}}},
+        {"lines forwards then backwards",
+         {{'L', 0, 5, 60, 5, 1, false},
+          {'L', 60, 10, 0, 10, 1, false},
+          {'L', 7, 0, 7, 63, 1, false},
+          {'L', 9, 63, 9, 0, 1, false}}},
+        {"two-pixel handle lines", {{'L', 20, 0, 20, 40, 2, false}, {'L', 3, 30, 50, 30, 2, false}}},
+        {"handle circles",
+         {{'C', 32, 32, 2, 0, 1, true}, {'C', 10, 50, 0.5, 0, 1, true}, {'C', 50, 10, 8, 0, 1, false}}},
+    };
+    const QColor fore(10, 20, 30), fill(200, 100, 50);
+    for (const Case& c : cases) {
+        QImage fast = Blank(), reference = Blank();
+        {
+            QtCanvas canvas(fast, 6, Background, Qt::black);
+            canvas.SetForeColour(Rgb{10, 20, 30});
+            canvas.SetFillColour(Rgb{200, 100, 50});
+            for (const Step& s : c.Steps) {
+                canvas.SetLineWidth(s.Width);
+                canvas.SetFillStyle(s.Filled ? FillStyle::Solid : FillStyle::Transparent);
+                if (s.Kind == 'B') canvas.Box(s.A, s.B, s.C, s.D);
+                if (s.Kind == 'L') canvas.Line(s.A, s.B, s.C, s.D);
+                if (s.Kind == 'C') canvas.Circle(s.A, s.B, s.C);
+            }
+        }
+        {
+            QPainter painter(&reference);
+            for (const Step& s : c.Steps) {
+                QPen pen(fore, s.Width);
+                pen.setCapStyle(Qt::FlatCap);
+                painter.setPen(pen);
+                painter.setBrush(s.Filled ? QBrush(fill) : QBrush(Qt::NoBrush));
+                if (s.Kind == 'B')
+                    painter.drawRect(QRectF(QPointF(s.A, s.B), QPointF(s.C, s.D)).normalized());
+                if (s.Kind == 'L') painter.drawLine(QPointF(s.A, s.B), QPointF(s.C, s.D));
+                if (s.Kind == 'C') painter.drawEllipse(QPointF(s.A, s.B), s.C, s.C);
+            }
+        }
+        EXPECT_EQ(fast, reference) << c.Name;
+    }
 }
