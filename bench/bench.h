@@ -12,7 +12,9 @@
 //   }
 #pragma once
 #include <functional>
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "catalogue/catalogues.h"
 
@@ -38,6 +40,9 @@ bool Selected(const std::string& name);
 // once per run into a scratch folder (removed at exit). A fresh copy of the
 // image is made for callers that write to it.
 const Catalogues& ShippedCatalogues();
+
+// Object numbers (four- or five-byte) that have a name, so scenes are labelled.
+std::vector<uint8_t> NamedObjectNumbers(const Catalogues& defs);
 const std::string& DemoImagePath();
 std::string FreshDemoImageCopy();
 std::string ScratchPath(const std::string& fileName);

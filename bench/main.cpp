@@ -133,6 +133,17 @@ std::string FreshDemoImageCopy() {
     return copy;
 }
 
+std::vector<uint8_t> NamedObjectNumbers(const Catalogues& defs) {
+    std::vector<uint8_t> numbers;
+    for (int n = 1; n < 255; ++n) {
+        const ObjectDef& d = defs.ObjectDefs[n];
+        if ((d.ByteCount == ByteClass::FourByte || d.ByteCount == ByteClass::FiveByte) && !d.Name.empty())
+            numbers.push_back(static_cast<uint8_t>(n));
+    }
+    if (numbers.empty()) numbers.push_back(1);
+    return numbers;
+}
+
 }  // namespace bench
 
 int main(int argc, char** argv) {

@@ -48,22 +48,10 @@ struct Scene {
     LevelModel Level;
 };
 
-// Object numbers that the shipped catalogues define with a name, for labels.
-std::vector<uint8_t> NamedObjectNumbers(const Catalogues& defs) {
-    std::vector<uint8_t> numbers;
-    for (int n = 1; n < 255; ++n) {
-        const ObjectDef& d = defs.ObjectDefs[n];
-        if ((d.ByteCount == ByteClass::FourByte || d.ByteCount == ByteClass::FiveByte) && !d.Name.empty())
-            numbers.push_back(static_cast<uint8_t>(n));
-    }
-    if (numbers.empty()) numbers.push_back(1);
-    return numbers;
-}
-
 // A fixed pseudo-random level: the same items on every run.
 LevelModel SyntheticLevel(const Catalogues& defs, int count, int columns, int rows, int maxWidth,
                           int maxHeight) {
-    const std::vector<uint8_t> numbers = NamedObjectNumbers(defs);
+    const std::vector<uint8_t> numbers = bench::NamedObjectNumbers(defs);
     uint32_t seed = 12345;
     auto next = [&seed](int range) {
         seed = seed * 1103515245u + 12345u;

@@ -44,22 +44,10 @@ void ProcessPendingEvents() {
     for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
 }
 
-// Object numbers with a name in the catalogues, so that every box is labelled.
-std::vector<uint8_t> NamedObjectNumbers(const Catalogues& defs) {
-    std::vector<uint8_t> numbers;
-    for (int n = 1; n < 255; ++n) {
-        const ObjectDef& d = defs.ObjectDefs[n];
-        if ((d.ByteCount == ByteClass::FourByte || d.ByteCount == ByteClass::FiveByte) && !d.Name.empty())
-            numbers.push_back(static_cast<uint8_t>(n));
-    }
-    if (numbers.empty()) numbers.push_back(1);
-    return numbers;
-}
-
 // Replaces the level's items with `count` fixed pseudo-random ones around the
 // part of the level in view (about a third of them fall inside it).
 void FillLevel(EditorState& state, const Catalogues& defs, int count) {
-    const std::vector<uint8_t> numbers = NamedObjectNumbers(defs);
+    const std::vector<uint8_t> numbers = bench::NamedObjectNumbers(defs);
     uint32_t seed = 4711;
     auto next = [&seed](int range) {
         seed = seed * 1103515245u + 12345u;

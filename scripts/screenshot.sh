@@ -17,24 +17,11 @@ for tool in Xvfb xdotool import; do
     command -v "$tool" >/dev/null || { echo "screenshot: $tool is not installed (make deps)"; exit 1; }
 done
 
-WORK=$(mktemp -d)
-XVFB_PID=""
-APP_PID=""
-cleanup() {
-    [ -n "$APP_PID" ] && kill "$APP_PID" 2>/dev/null
-    [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null
-    wait 2>/dev/null || true
-    rm -rf "$WORK"
-}
-trap cleanup EXIT
+source "$ROOT/scripts/xvfb-session.sh"
 
 "$BIN/tarnloft_demogen" "$WORK/demo.smc"
 
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$WORK/display" >/dev/null 2>&1 &
-XVFB_PID=$!
-for _ in $(seq 50); do [ -s "$WORK/display" ] && break; sleep 0.2; done
-export DISPLAY=":$(head -n1 "$WORK/display")"
-export QT_QPA_PLATFORM=xcb
+start_display || { echo "screenshot: Xvfb did not start"; exit 1; }
 
 window() { timeout 60 xdotool search --sync --onlyvisible --name "$1" | head -n1; }
 focus() { xdotool windowfocus --sync "$1" 2>/dev/null || xdotool windowfocus "$1"; sleep 0.3; }

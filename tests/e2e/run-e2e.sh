@@ -19,16 +19,7 @@ for tool in Xvfb xdotool python3; do
     fi
 done
 
-WORK=$(mktemp -d)
-XVFB_PID=""
-APP_PID=""
-cleanup() {
-    [ -n "$APP_PID" ] && kill "$APP_PID" 2>/dev/null
-    [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null
-    wait 2>/dev/null
-    rm -rf "$WORK"
-}
-trap cleanup EXIT
+source "$(dirname "$0")/../../scripts/xvfb-session.sh"
 
 fail() {
     echo "e2e FAILED: $*"
@@ -58,16 +49,7 @@ EOF
 cp "$IMAGE" "$WORK/original.smc"
 
 # --- A display of our own.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$WORK/display" >/dev/null 2>&1 &
-XVFB_PID=$!
-for _ in $(seq 50); do
-    [ -s "$WORK/display" ] && break
-    sleep 0.2
-done
-[ -s "$WORK/display" ] || fail "Xvfb did not start"
-export DISPLAY=":$(head -n1 "$WORK/display")"
-export QT_QPA_PLATFORM=xcb
-unset WAYLAND_DISPLAY
+start_display || fail "Xvfb did not start"
 
 WAIT=60  # seconds for any window to appear
 

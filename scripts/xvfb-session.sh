@@ -1,0 +1,28 @@
+# Sourced by the scripts that drive the real editor: a scratch folder, a
+# display of our own, and clean-up of both (and of the editor) on exit.
+# Sets WORK and DISPLAY; the caller stores the editor's pid in APP_PID.
+
+WORK=$(mktemp -d)
+XVFB_PID=""
+APP_PID=""
+cleanup() {
+    [ -n "$APP_PID" ] && kill "$APP_PID" 2>/dev/null
+    [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null
+    wait 2>/dev/null || true
+    rm -rf "$WORK"
+}
+trap cleanup EXIT
+
+# Starts Xvfb and exports its DISPLAY; returns non-zero when it does not start.
+start_display() {
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$WORK/display" >/dev/null 2>&1 &
+    XVFB_PID=$!
+    for _ in $(seq 50); do
+        [ -s "$WORK/display" ] && break
+        sleep 0.2
+    done
+    [ -s "$WORK/display" ] || return 1
+    export DISPLAY=":$(head -n1 "$WORK/display")"
+    export QT_QPA_PLATFORM=xcb
+    unset WAYLAND_DISPLAY
+}
