@@ -35,10 +35,9 @@ bool HeightHandleContains(const ViewState& view, const LevelObject& entry, doubl
     return edge - 5 < y && y < edge + 5 && Px(view, b.Left) <= x && x <= Px(view, b.Right);
 }
 
+// Every object drawn with handles has them: all but sprites and special objects.
 bool IsHandleBearing(const LevelObject& entry, const Catalogues& defs) {
-    if (entry.IsSprite) return false;
-    const uint8_t byteCount = defs.ObjectDefs[entry.Number].ByteCount;
-    return byteCount == ByteClass::FourByte || byteCount == ByteClass::FiveByte;
+    return !entry.IsSprite && defs.ObjectDefs[entry.Number].ByteCount != ByteClass::Special;
 }
 
 template <typename HasHandle, typename Contains>
@@ -61,18 +60,14 @@ TilePoint PointerTile(const ViewState& view, double x, double y) {
     return TilePoint{FloorToInt(x / zoom) + view.H.Value, FloorToInt(y / zoom) + view.V.Value};
 }
 
-// Classes 4 and 5 carry sizes; SizeMode 1 stores only the width and 2 only
-// the height, the other axis being fixed.
+// SizeMode 1 stores only the width and 2 only the height, the other axis
+// being fixed.
 bool HasWidthHandle(const Catalogues& defs, const LevelObject& entry) {
-    if (!IsHandleBearing(entry, defs)) return false;
-    const ObjectDef& def = defs.ObjectDefs[entry.Number];
-    return !(def.ByteCount == ByteClass::FourByte && def.SizeMode == 2);
+    return IsHandleBearing(entry, defs) && defs.ObjectDefs[entry.Number].SizeMode != 2;
 }
 
 bool HasHeightHandle(const Catalogues& defs, const LevelObject& entry) {
-    if (!IsHandleBearing(entry, defs)) return false;
-    const ObjectDef& def = defs.ObjectDefs[entry.Number];
-    return !(def.ByteCount == ByteClass::FourByte && def.SizeMode == 1);
+    return IsHandleBearing(entry, defs) && defs.ObjectDefs[entry.Number].SizeMode != 1;
 }
 
 int FindObjectAt(const EditorState& state, const Catalogues& defs, double x, double y) {

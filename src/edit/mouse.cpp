@@ -162,7 +162,10 @@ int16_t ClampDraggedExtent(const Catalogues& defs, const LevelObject& entry, int
     const int16_t current = horizontal ? entry.Width : entry.Height;
     if (horizontal ? !HasWidthHandle(defs, entry) : !HasHeightHandle(defs, entry)) return current;
 
+    // Only four- and five-byte objects store a size (undefined numbers and
+    // the end-of-list number have handles, but nothing to drag).
     const ObjectDef& def = defs.ObjectDefs[entry.Number];
+    if (def.ByteCount != ByteClass::FourByte && def.ByteCount != ByteClass::FiveByte) return current;
     const bool wholeByte = def.ByteCount == ByteClass::FiveByte || def.SizeMode == (horizontal ? 1 : 2);
     if (!wholeByte) return static_cast<int16_t>(std::clamp(extent, 1, 16));
 

@@ -25,7 +25,9 @@ TEST(HitTest, HandleZonesOverlapAndHiddenItems) {
                        {back, 268, 40, -1, 0, -1},
                        {Sprite(0x1A3, 5, 5), 95, 95, 0, -1, -1},
                        {Obj(Wide, 5, 5, 2, 2), 112, 111, -1, 0, -1},
-                       {Obj(Tall, 5, 5, 2, 2), 111, 112, -1, -1, 0}};
+                       {Obj(Tall, 5, 5, 2, 2), 111, 112, -1, -1, 0},
+                       {Obj(Undefined, 5, 5, 2, 2), 112, 100, -1, 0, -1},  // drawn with handles
+                       {Special(0x2F, 5, 5, 2, 2), 112, 100, -1, -1, -1}};
     for (const Case& c : cases) {
         const EditorState s = MakeState({c.entry});
         EXPECT_EQ(std::tuple(FindObjectAt(s, defs, c.x, c.y), FindWidthHandleAt(s, defs, c.x, c.y),
