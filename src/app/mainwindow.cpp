@@ -163,6 +163,7 @@ void MainWindow::AdoptLevel(LevelModel&& level, const std::string& caption) {
     setWindowTitle(ToQString(caption));
     RebuildVisibleList(state_.View, state_.Level);
     RepaintView();
+    SyncSurfaceControls();
 }
 
 void MainWindow::RepaintView() {
@@ -210,7 +211,6 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == client_ && event->type() == QEvent::Resize) LayoutWindow();
     if (watched == txtFilter_ && event->type() == QEvent::KeyRelease) {
         // Every key released in the filter box rebuilds the list, changed text or not.
-        listOptions_.Filter = txtFilter_->text().toLocal8Bit().toStdString();
         RemakeObjectList();
     }
     return QMainWindow::eventFilter(watched, event);

@@ -123,6 +123,8 @@ private:
     void ShowSelectionInfo();
     void ShowScreenExitInfo();
     void FillExitLists();
+    // Refills the separate list window (when it exists) with the texts of lstObjects.
+    void MirrorObjectList();
 
     // mainwindow_edit.cpp
     void ConnectEditing();
@@ -143,7 +145,6 @@ private:
     RomImage rom_;
     Catalogues defs_;
     EditorState state_;
-    CatalogueListOptions listOptions_;
     int32_t badgerCount_ = 0;
     int surfaceFontSize_ = 6;
     bool ended_ = false;

@@ -42,12 +42,8 @@ void MainWindow::ConnectEditing() {
     connect(cmdObjectNext_, &QPushButton::clicked, this, [this] { ApplyOutcome(NextObject(state_)); });
     connect(cmdObjectPrev_, &QPushButton::clicked, this, [this] { ApplyOutcome(PreviousObject(state_)); });
 
-    for (int i = 0; i < 3; ++i) {
-        connect(chkListable_[i], &QCheckBox::clicked, this, [this, i](bool checked) {
-            listOptions_.Listable[i] = checked;
-            RemakeObjectList();
-        });
-    }
+    for (QCheckBox* box : chkListable_)
+        connect(box, &QCheckBox::clicked, this, [this] { RemakeObjectList(); });
 
     for (int i = 0; i < 4; ++i)
         connect(cmdMoveScreen_[i], &QPushButton::clicked, this,

@@ -185,13 +185,11 @@ ObjectListWindow* MainWindow::EnsureObjectListWindow() {
     auto* window = new ObjectListWindow(this);
     window->setWindowFlag(Qt::Tool, true);
     window->OnListableChanged = [this](std::array<bool, 3> listable) {
-        listOptions_.Listable = listable;
         for (int i = 0; i < 3; ++i) chkListable_[i]->setChecked(listable[i]);
         RemakeObjectList();
     };
     window->OnFilterChanged = [this](const std::string& text) {
         txtFilter_->setText(QString::fromLocal8Bit(text.c_str()));
-        listOptions_.Filter = text;
         RemakeObjectList();
     };
     window->OnEntryClicked = [this](int row) {
@@ -203,7 +201,8 @@ ObjectListWindow* MainWindow::EnsureObjectListWindow() {
         LayoutWindow();
     };
     objectListWindow_ = window;
-    RemakeObjectList();
+    // A new window copies the main list as it stands; its selection stays.
+    MirrorObjectList();
     return window;
 }
 

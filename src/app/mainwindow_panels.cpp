@@ -315,7 +315,12 @@ void MainWindow::SyncSurfaceControls() {
 }
 
 void MainWindow::RemakeObjectList() {
-    const std::vector<ListItem> items = ::RemakeObjectList(defs_, listOptions_);
+    // The list follows what the check boxes and the filter box show now,
+    // however their state was reached (typing, pasting, the separate window).
+    CatalogueListOptions options;
+    for (int i = 0; i < 3; ++i) options.Listable[i] = chkListable_[i]->isChecked();
+    options.Filter = txtFilter_->text().toLocal8Bit().toStdString();
+    const std::vector<ListItem> items = ::RemakeObjectList(defs_, options);
     lstObjects_->setUpdatesEnabled(false);
     lstObjects_->clear();
     for (const ListItem& item : items) {
@@ -324,10 +329,14 @@ void MainWindow::RemakeObjectList() {
     }
     lstObjects_->setCurrentRow(-1);
     lstObjects_->setUpdatesEnabled(true);
-    if (objectListWindow_) {
-        std::vector<std::string> texts;
-        texts.reserve(items.size());
-        for (const ListItem& item : items) texts.push_back(item.Text);
-        objectListWindow_->SetEntries(texts);
-    }
+    MirrorObjectList();
+}
+
+void MainWindow::MirrorObjectList() {
+    if (!objectListWindow_) return;
+    std::vector<std::string> texts;
+    texts.reserve(static_cast<size_t>(lstObjects_->count()));
+    for (int i = 0; i < lstObjects_->count(); ++i)
+        texts.push_back(lstObjects_->item(i)->text().toLocal8Bit().toStdString());
+    objectListWindow_->SetEntries(texts);
 }

@@ -40,10 +40,14 @@ TEST(MainWindowView, LayoutZoomShortcutsScreenExitsCatalogueMouseAndKeys) {
         EXPECT_EQ(Geometry(window, frame).left(), 645) << frame;
     EXPECT_EQ(Find<QScrollBar>(window, "vscLevelPos")->maximum(), 98);
     EXPECT_EQ(Geometry(window, "Level"), QRect(208, 0, 413, 488));
+    auto* list = Find<QListWidget>(window, "lstObjects");
+    list->setCurrentRow(5);
     Find<QAction>(window, "mnuViewSeperateobjects")->trigger();  // the catalogue list leaves the window
     EXPECT_EQ(Geometry(window, "Level"), QRect(16, 0, 605, 488));
     EXPECT_EQ(window->centralWidget()->minimumWidth(), 480);
     Find<QAction>(window, "mnuViewSeperateobjects")->trigger();
+    EXPECT_EQ(list->currentRow(), 5);  // opening the mirror window keeps the pick
+    list->clearSelection();
     // The outside area lets the bars reach 256; unchecking pulls the position back.
     Find<QAction>(window, "mnuViewOutofbounds")->trigger();
     EXPECT_EQ(Find<QScrollBar>(window, "vscLevelPos")->maximum(), 256);
@@ -65,7 +69,6 @@ TEST(MainWindowView, LayoutZoomShortcutsScreenExitsCatalogueMouseAndKeys) {
     const auto& entries = state.Level.LevelObjects;
     auto* filter = Find<QLineEdit>(window, "txtFilter");
     const size_t count = entries.size();
-    auto* list = Find<QListWidget>(window, "lstObjects");
     ASSERT_EQ(list->count(), 1024);
     QTest::mouseClick(Find<QPushButton>(window, "cmdAddObject"), Qt::LeftButton);
     EXPECT_EQ(w.Prompts.Last().Title, "Tarnloft - User error");  // nothing selected
@@ -78,10 +81,12 @@ TEST(MainWindowView, LayoutZoomShortcutsScreenExitsCatalogueMouseAndKeys) {
     QTest::keyClicks(filter, "x1");
     ASSERT_GE(list->count(), 16);  // X10..X1F at least
     for (int i = 0; i < list->count(); ++i) EXPECT_TRUE(list->item(i)->text().toUpper().contains("X1"));
+    filter->setText("s1f");  // as by pasting: no key comes up, a box click still reads it
+    QTest::mouseClick(FindIndexed<QCheckBox>(window, "chkListable", 0), Qt::LeftButton);
+    EXPECT_EQ(list->count(), 17);  // S1F and S1F0..S1FF
     filter->clear();
     QTest::keyClick(filter, Qt::Key_End);  // the list is rebuilt as a key comes up
-    for (int i = 0; i < 2; ++i)
-        QTest::mouseClick(FindIndexed<QCheckBox>(window, "chkListable", i), Qt::LeftButton);
+    QTest::mouseClick(FindIndexed<QCheckBox>(window, "chkListable", 1), Qt::LeftButton);
     EXPECT_EQ(list->count(), 512);  // sprites only
     // At 16x entry 0 spans (32,48)-(96,64); entry 1's width handle is at x 192, rows 160..192.
     UseLevel(*window, {{1, 0, 2, 3, 4, 1}, {1, 0, 10, 10, 2, 2}});
@@ -109,6 +114,9 @@ TEST(MainWindowView, LayoutZoomShortcutsScreenExitsCatalogueMouseAndKeys) {
     QTest::mouseClick(popup->viewport(), Qt::LeftButton, Qt::NoModifier,
                       popup->visualItemRect(popup->item(1)).center());
     EXPECT_EQ(entries[1].X, 2);  // the large one now lies on top
+    QTest::mouseClick(surface, Qt::RightButton, Qt::NoModifier, QPoint(60, 60));
+    ASSERT_TRUE(window->LoadLevelIndex(0));  // a new level takes the popup away
+    EXPECT_EQ(popup->y(), HiddenPopupTop);
     // Ctrl+C and Ctrl+E reach the menu from a text box.
     state.Level.ScreenExits = {ScreenExit{1, 0, 0x2C, 3, 4, 5}};
     auto* editor = Find<QWidget>(window, "fraScreenExits");
