@@ -40,7 +40,7 @@ TEST(DefinitionFiles, ReadsFlagsByPosition) {
         {"2000900", {false, false, false, 9, 0}}, {"100 4 19", {true, false, false, 4, 1}}};
     // clang-format on
     for (const auto& [flags, expected] : cases) {
-        const ObjectDef& d =
+        const ObjectDef d =
             Load({{"O5Data.dat", "07,\"Slope\",\"" + flags + "\",0,000000\n"}}).Defs.ObjectDefs[7];
         EXPECT_EQ(std::make_tuple(d.IsSlope, d.DrawFlagTwo, d.DrawFlagThree, +d.SlopeRun, +d.SlopeRise),
                   expected)

@@ -23,10 +23,10 @@ static StreamDecode Decode(const std::string& stream, LevelModel& level, bool sp
 TEST(ObjectStream, DecodesAndReencodesHandWrittenStreams) {
     // clang-format off
     const struct { std::string Stream; std::vector<LevelObject> Objects; int64_t Used, Room; std::vector<ScreenExit> Exits; } cases[] = {
-        {"5A 32 47 00 FF FF FF", {Obj(0x5A, 0x27, 0x34, 1, -2)}, 5, 5}, {"10 00 00 3F FF FF 00 00", {Obj(0x10, 0, 0, 4, 16)}, 4, 6},
-        {"11 00 00 3F FF FF", {Obj(0x11, 0, 0, 64, 2)}, 4, 4},          {"12 00 00 3F FF FF", {Obj(0x12, 0, 0, 2, 64)}, 4, 4},
-        {"5A FF FF 7F 80 FF FF", {Obj(0x5A, 0xFF, 0xFF, 128, -129)}, 5, 5},
-        {"00 12 34 03 FF FF", {Obj(0x00, 0x24, 0x13, 2, 3, 0x03)}, 4, 4}, {"FF FF 00*6", {}, 0, 6},
+        {"5A 32 47 00 FF FF FF", {Obj(0x5A, 0x27, 0x34, 1, -2)}, 5, 5, {}}, {"10 00 00 3F FF FF 00 00", {Obj(0x10, 0, 0, 4, 16)}, 4, 6, {}},
+        {"11 00 00 3F FF FF", {Obj(0x11, 0, 0, 64, 2)}, 4, 4, {}},          {"12 00 00 3F FF FF", {Obj(0x12, 0, 0, 2, 64)}, 4, 4, {}},
+        {"5A FF FF 7F 80 FF FF", {Obj(0x5A, 0xFF, 0xFF, 128, -129)}, 5, 5, {}},
+        {"00 12 34 03 FF FF", {Obj(0x00, 0x24, 0x13, 2, 3, 0x03)}, 4, 4, {}}, {"FF FF 00*6", {}, 0, 6, {}},
         {"5A 00 00 01 02 10 01 23 45 12 00 01 07 FF 21 05 06 07 08 E0 1A 30 40 02 FF 00*8",
          {Obj(0x5A, 0, 0, 2, 3), Obj(0x10, 0x13, 0x02, 5, 6), Obj(0x12, 0x01, 0x00, 2, 8)}, 23, 31,
          {{1, 2, 5, 6, 7, 8}, {0, 14, 0x1A, 0x30, 0x40, 2}}}};

@@ -64,9 +64,12 @@ inline Catalogues Defs() {
     defs.ObjectDefs[0x00].ByteCount = ByteClass::Special;
     defs.ObjectDefs[0xFF].ByteCount = ByteClass::EndOfList;
     defs.ObjectDefs[0x5A].ByteCount = ByteClass::FiveByte;
-    for (int mode = 0; mode < 3; ++mode)
-        defs.ObjectDefs[0x10 + mode] = {"", ByteClass::FourByte, 0, uint8_t(mode)};
-    defs.SpecialObjectDefs[0x03] = {"", 2, 3};
+    for (int mode = 0; mode < 3; ++mode) {
+        defs.ObjectDefs[0x10 + mode].ByteCount = ByteClass::FourByte;
+        defs.ObjectDefs[0x10 + mode].SizeMode = uint8_t(mode);
+    }
+    defs.SpecialObjectDefs[0x03].Width = 2;
+    defs.SpecialObjectDefs[0x03].Height = 3;
     return defs;
 }
 
