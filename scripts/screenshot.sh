@@ -4,13 +4,13 @@
 #   screenshot.sh <builddir> [zoom] [output.png]
 #
 # zoom is one of 4 8 12 16 24 32 64 (default 16); the picture goes to
-# docs/screenshot.png unless another file is named.
+# screenshot.png unless another file is named.
 set -euo pipefail
 
 BUILD=${1:?usage: screenshot.sh <builddir> [zoom] [output.png]}
 ZOOM=${2:-16}
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
-OUT=${3:-$ROOT/docs/screenshot.png}
+OUT=${3:-$ROOT/screenshot.png}
 BIN=$(cd "$BUILD/bin" && pwd)
 
 for tool in Xvfb xdotool import; do
