@@ -82,13 +82,9 @@ AboutDialog::AboutDialog(Prompts& prompts, QWidget* parent) : KeptDialog(parent)
     PlaceTwips(lblAbout_, 960, 720, 6135, 5175);
     lblAbout_->setText(lblAbout_->text() + QString(Crlf) + QString(Crlf) + QString(Credits));
 
-    cmdCancel_ = new QPushButton("&Cancel", this);
-    cmdCancel_->setObjectName("cmdCancel");
+    cmdCancel_ = AddTwipsButton(this, "cmdCancel", "&Cancel", 4440, 6120, 1215, 375);
     SetEscapeButton(cmdCancel_);
-    PlaceTwips(cmdCancel_, 4440, 6120, 1215, 375);
-    cmdOk_ = new QPushButton("&Alright", this);
-    cmdOk_->setObjectName("cmdOK");
-    PlaceTwips(cmdOk_, 5760, 6120, 1335, 375);
+    cmdOk_ = AddTwipsButton(this, "cmdOK", "&Alright", 5760, 6120, 1335, 375);
     cmdOk_->setDefault(true);
 
     FitCaptions(this);

@@ -69,18 +69,10 @@ HeaderDialog::HeaderDialog(const RomImage& rom, Prompts& prompts, QWidget* paren
         boxes_[field] = box;
     }
 
-    cmdImport_ = new QPushButton("Import from existing level", this);
-    cmdImport_->setObjectName("cmdImport");
-    PlaceTwips(cmdImport_, 120, 6840, 1935, 375);
-    txtImportNum_ = new QLineEdit("0", this);
-    txtImportNum_->setObjectName("txtImportNum");
-    PlaceTwips(txtImportNum_, 2160, 6840, 1575, 285);
-    cmdCancel_ = new QPushButton("&Cancel", this);
-    cmdCancel_->setObjectName("cmdCancel");
-    PlaceTwips(cmdCancel_, 1920, 7320, 1455, 375);
-    cmdOk_ = new QPushButton("&Alright", this);
-    cmdOk_->setObjectName("cmdOk");
-    PlaceTwips(cmdOk_, 3480, 7320, 1215, 375);
+    cmdImport_ = AddTwipsButton(this, "cmdImport", "Import from existing level", 120, 6840, 1935, 375);
+    txtImportNum_ = AddTwipsTextBox(this, "txtImportNum", 2160, 6840, 1575, 285, "0");
+    cmdCancel_ = AddTwipsButton(this, "cmdCancel", "&Cancel", 1920, 7320, 1455, 375);
+    cmdOk_ = AddTwipsButton(this, "cmdOk", "&Alright", 3480, 7320, 1215, 375);
     cmdOk_->setDefault(true);
     SetEscapeButton(cmdCancel_);
 

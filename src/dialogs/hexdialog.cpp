@@ -31,27 +31,17 @@ HexDialog::HexDialog(RomImage& rom, Prompts& prompts, QWidget* parent)
 
     auto* offsetLabel = new QLabel("Offset", this);
     PlaceTwips(offsetLabel, 120, 960, 855, 255);
-    txtOffset_ = new QLineEdit("0", this);
-    txtOffset_->setObjectName("txtOffset");
-    PlaceTwips(txtOffset_, 840, 960, 2655, 285);
-    cmdGet_ = new QPushButton("Get Value", this);
-    cmdGet_->setObjectName("cmdGet");
-    PlaceTwips(cmdGet_, 3600, 960, 1575, 375);
+    txtOffset_ = AddTwipsTextBox(this, "txtOffset", 840, 960, 2655, 285, "0");
+    cmdGet_ = AddTwipsButton(this, "cmdGet", "Get Value", 3600, 960, 1575, 375);
 
     auto* valueLabel = new QLabel("Value", this);
     PlaceTwips(valueLabel, 120, 1320, 855, 255);
-    txtValue_ = new QLineEdit("0", this);
-    txtValue_->setObjectName("txtValue");
-    PlaceTwips(txtValue_, 840, 1320, 2655, 285);
-    cmdPut_ = new QPushButton("Put Value", this);
-    cmdPut_->setObjectName("cmdPut");
-    PlaceTwips(cmdPut_, 3600, 1320, 1575, 375);
+    txtValue_ = AddTwipsTextBox(this, "txtValue", 840, 1320, 2655, 285, "0");
+    cmdPut_ = AddTwipsButton(this, "cmdPut", "Put Value", 3600, 1320, 1575, 375);
 
     auto* reload = new QLabel("(Might want to reload your level after this)", this);
     PlaceTwips(reload, 120, 1800, 3255, 255);
-    cmdExit_ = new QPushButton("E&xit", this);
-    cmdExit_->setObjectName("cmdExit");
-    PlaceTwips(cmdExit_, 3960, 1800, 1215, 375);
+    cmdExit_ = AddTwipsButton(this, "cmdExit", "E&xit", 3960, 1800, 1215, 375);
     cmdExit_->setDefault(true);
     SetEscapeButton(cmdExit_);
 

@@ -20,18 +20,12 @@ LevelIndexDialog::LevelIndexDialog(const std::string& dataFolder, Prompts& promp
     auto* label = new QLabel("&Index", this);
     // The form's label reaches under the box; end it at the box so its text stays readable.
     PlaceTwips(label, 0, 120, 480, 255);
-    txtIndex_ = new QLineEdit(this);
-    txtIndex_->setObjectName("txtIndex");
-    PlaceTwips(txtIndex_, 480, 120, 2535, 285);
+    txtIndex_ = AddTwipsTextBox(this, "txtIndex", 480, 120, 2535, 285);
     label->setBuddy(txtIndex_);
-    cmdOk_ = new QPushButton("&Alright", this);
-    cmdOk_->setObjectName("cmdOK");
-    PlaceTwips(cmdOk_, 3240, 120, 1335, 375);
+    cmdOk_ = AddTwipsButton(this, "cmdOK", "&Alright", 3240, 120, 1335, 375);
     cmdOk_->setDefault(true);
-    cmdCancel_ = new QPushButton("&Cancel", this);
-    cmdCancel_->setObjectName("cmdCancel");
+    cmdCancel_ = AddTwipsButton(this, "cmdCancel", "&Cancel", 3240, 600, 1335, 375);
     SetEscapeButton(cmdCancel_);
-    PlaceTwips(cmdCancel_, 3240, 600, 1335, 375);
     lstLevels_ = new QListWidget(this);
     lstLevels_->setObjectName("lstLevels");
     PlaceTwips(lstLevels_, 0, 480, 3135, 4740);

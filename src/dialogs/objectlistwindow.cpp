@@ -26,9 +26,7 @@ ObjectListWindow::ObjectListWindow(QWidget* parent) : QWidget(parent, Qt::Tool) 
     PlaceTwips(fraListOptions_, 0, 120, 3255, 975);
     auto* filterLabel = new QLabel("&Filter", fraListOptions_);
     PlaceTwips(filterLabel, 120, 240, 735, 255);
-    txtFilter_ = new QLineEdit(fraListOptions_);
-    txtFilter_->setObjectName("txtFilter");
-    PlaceTwips(txtFilter_, 960, 240, 2175, 285);
+    txtFilter_ = AddTwipsTextBox(fraListOptions_, "txtFilter", 960, 240, 2175, 285);
     filterLabel->setBuddy(txtFilter_);
 
     const char* captions[3] = {"Norm", "X", "Sprite"};

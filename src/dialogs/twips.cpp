@@ -4,6 +4,7 @@
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QWidget>
 
@@ -50,4 +51,20 @@ void FitCaptions(QWidget* root) {
         ShrinkToFit(frame, frame->title(), 12);
     }
     for (QCheckBox* box : root->findChildren<QCheckBox*>()) ShrinkToFit(box, box->text(), 22);
+}
+
+QPushButton* AddTwipsButton(QWidget* parent, const char* objectName, const QString& caption, int left,
+                            int top, int width, int height) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(objectName);
+    PlaceTwips(button, left, top, width, height);
+    return button;
+}
+
+QLineEdit* AddTwipsTextBox(QWidget* parent, const char* objectName, int left, int top, int width, int height,
+                           const QString& text) {
+    auto* box = new QLineEdit(text, parent);
+    box->setObjectName(objectName);
+    PlaceTwips(box, left, top, width, height);
+    return box;
 }
