@@ -27,6 +27,34 @@ std::optional<std::string> AppendListItem(const RecordReader& record, int64_t ma
     return std::nullopt;
 }
 
+// One record of O5Data.dat (number, name, flags, cross-section, colour) or
+// of O4Data.dat, which has the size mode after the name. A number that both
+// files define ends up with the later record's fields.
+std::optional<std::string> ReadObjectRecord(const RecordReader& r, uint8_t byteClass, bool hasSizeMode,
+                                            Catalogues& defs) {
+    std::string e;
+    const size_t flagsField = hasSizeMode ? 3 : 2;
+    auto number = r.Hex(0, ObjectCount - 1, "object number", e);
+    if (!number) return e;
+    std::optional<int64_t> sizeMode = 0;
+    if (hasSizeMode) sizeMode = r.Decimal(2, 0, 255, "size mode", e);
+    if (!sizeMode) return e;
+    auto flags = r.Flags(flagsField, e);
+    if (!flags) return e;
+    auto cross = r.CrossSection(flagsField + 1, e);
+    if (!cross) return e;
+    auto colour = r.Colour(flagsField + 2, e);
+    if (!colour) return e;
+    ObjectDef& def = defs.ObjectDefs[*number];
+    def.Name = r.Text(1);
+    def.ByteCount = byteClass;
+    def.CrossSection = *cross;
+    def.SizeMode = static_cast<uint8_t>(*sizeMode);
+    ApplyFlags(def, *flags);
+    def.Colour = *colour;
+    return std::nullopt;
+}
+
 }  // namespace
 
 DefinitionLoad LoadDefinitionFiles(const std::string& folder) {
@@ -34,49 +62,13 @@ DefinitionLoad LoadDefinitionFiles(const std::string& folder) {
     Catalogues& defs = result.Defs;
     std::optional<std::string> error;
 
-    error =
-        ReadRecords(folder, "O5Data.dat", 5, [&defs](const RecordReader& r) -> std::optional<std::string> {
-            std::string e;
-            auto number = r.Hex(0, ObjectCount - 1, "object number", e);
-            if (!number) return e;
-            auto flags = r.Flags(2, e);
-            if (!flags) return e;
-            auto cross = r.CrossSection(3, e);
-            if (!cross) return e;
-            auto colour = r.Colour(4, e);
-            if (!colour) return e;
-            ObjectDef& def = defs.ObjectDefs[*number];
-            def.Name = r.Text(1);
-            def.ByteCount = ByteClass::FiveByte;
-            def.CrossSection = *cross;
-            def.SizeMode = 0;
-            ApplyFlags(def, *flags);
-            def.Colour = *colour;
-            return std::nullopt;
-        });
+    error = ReadRecords(folder, "O5Data.dat", 5, [&defs](const RecordReader& r) {
+        return ReadObjectRecord(r, ByteClass::FiveByte, false, defs);
+    });
     if (!error) {
-        error = ReadRecords(folder, "O4Data.dat", 6,
-                            [&defs](const RecordReader& r) -> std::optional<std::string> {
-                                std::string e;
-                                auto number = r.Hex(0, ObjectCount - 1, "object number", e);
-                                if (!number) return e;
-                                auto sizeMode = r.Decimal(2, 0, 255, "size mode", e);
-                                if (!sizeMode) return e;
-                                auto flags = r.Flags(3, e);
-                                if (!flags) return e;
-                                auto cross = r.CrossSection(4, e);
-                                if (!cross) return e;
-                                auto colour = r.Colour(5, e);
-                                if (!colour) return e;
-                                ObjectDef& def = defs.ObjectDefs[*number];
-                                def.Name = r.Text(1);
-                                def.ByteCount = ByteClass::FourByte;
-                                def.CrossSection = *cross;
-                                def.SizeMode = static_cast<uint8_t>(*sizeMode);
-                                ApplyFlags(def, *flags);
-                                def.Colour = *colour;
-                                return std::nullopt;
-                            });
+        error = ReadRecords(folder, "O4Data.dat", 6, [&defs](const RecordReader& r) {
+            return ReadObjectRecord(r, ByteClass::FourByte, true, defs);
+        });
     }
     if (!error) {
         // Object 0 is always the special object and 0xFF always ends the list.
