@@ -90,17 +90,7 @@ void QtCanvas::ApplyBrush() {
 void QtCanvas::EnsureBrush() {
     if (!brushDirty_) return;
     brushDirty_ = false;
-    switch (fillStyle_) {
-        case FillStyle::Solid:
-            painter_.setBrush(QBrush(ToQColor(fill_), Qt::SolidPattern));
-            break;
-        case FillStyle::Transparent:
-            painter_.setBrush(Qt::NoBrush);
-            break;
-        case FillStyle::DiagonalCross:
-            painter_.setBrush(HatchBrush(fill_));
-            break;
-    }
+    painter_.setBrush(FillBrush(fillStyle_, fill_));
 }
 
 void QtCanvas::Unclip() {

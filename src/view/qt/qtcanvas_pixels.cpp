@@ -89,11 +89,7 @@ bool QtCanvas::DirectText(QtCanvasLabel& entry, int left, int top, int right, in
 }
 
 void QtCanvas::FillSpan(int left, int top, int right, int bottom, uint32_t pixel) {
-    left = std::max(left, 0);
-    top = std::max(top, 0);
-    right = std::min(right, image_.width());
-    bottom = std::min(bottom, image_.height());
-    if (left >= right || top >= bottom) return;
+    if (!ClipToPicture(left, top, right, bottom, image_.width(), image_.height())) return;
     for (int y = top; y < bottom; ++y) {
         auto* row = reinterpret_cast<uint32_t*>(bits_ + y * stride_);
         std::fill(row + left, row + right, pixel);
@@ -101,11 +97,7 @@ void QtCanvas::FillSpan(int left, int top, int right, int bottom, uint32_t pixel
 }
 
 void QtCanvas::FillHatch(int left, int top, int right, int bottom, uint32_t pixel) {
-    left = std::max(left, 0);
-    top = std::max(top, 0);
-    right = std::min(right, image_.width());
-    bottom = std::min(bottom, image_.height());
-    if (left >= right || top >= bottom) return;
+    if (!ClipToPicture(left, top, right, bottom, image_.width(), image_.height())) return;
     // The hatch tile repeats every 8 pixels from the picture's origin; in
     // row y its two diagonals sit where x % 8 is y % 8 and 7 - y % 8.
     for (int y = top; y < bottom; ++y) {
@@ -177,18 +169,9 @@ bool QtCanvas::StampCircle(double cx, double cy, double radius) {
             QPainter painter(&stamp.Pixels);
             painter.setRenderHint(QPainter::Antialiasing, false);
             painter.setPen(pen_);
-            switch (fillStyle_) {
-                case FillStyle::Solid:
-                    painter.setBrush(QBrush(ToQColor(fill_), Qt::SolidPattern));
-                    break;
-                case FillStyle::Transparent:
-                    painter.setBrush(Qt::NoBrush);
-                    break;
-                case FillStyle::DiagonalCross:
-                    painter.setBrush(HatchBrush(fill_));
-                    painter.setBrushOrigin(-(left & 7), -(top & 7));
-                    break;
-            }
+            painter.setBrush(FillBrush(fillStyle_, fill_));
+            // The stamp lands at (left, top): keep the hatch in step with the picture.
+            if (fillStyle_ == FillStyle::DiagonalCross) painter.setBrushOrigin(-(left & 7), -(top & 7));
             painter.drawEllipse(QPointF(key.FracX, key.FracY), radius, radius);
         }
         stamp.Usable = true;
