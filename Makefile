@@ -2,6 +2,12 @@
 BUILD      ?= build
 JOBS       ?= 2
 CMAKE_GEN  := -G Ninja
+# ccache, when present, shares compiled objects between build folders and checkouts.
+CCACHE     := $(shell command -v ccache 2>/dev/null)
+ifneq ($(CCACHE),)
+CMAKE_GEN  += -DCMAKE_CXX_COMPILER_LAUNCHER=$(CCACHE)
+export CCACHE_BASEDIR := $(CURDIR)
+endif
 
 .PHONY: deps configure build run demo test test-core sanitize fuzz bench screenshot clean
 
