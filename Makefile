@@ -24,8 +24,7 @@ demo: build
 	@$(BUILD)/bin/tarnloft_demogen $(BUILD)/demo.smc
 
 run: demo
-	@echo "Choose $(abspath $(BUILD))/demo.smc in the file dialog."
-	@$(BUILD)/bin/tarnloft
+	@$(BUILD)/bin/tarnloft $(BUILD)/demo.smc
 
 test: build
 	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)

@@ -64,7 +64,7 @@ MainWindow::~MainWindow() {
     delete objectListWindow_;
 }
 
-bool MainWindow::Startup() {
+bool MainWindow::Startup(const std::optional<std::string>& image) {
     ZoomTo(state_.View, 16);
     surfaceFontSize_ = SurfaceFontPointSize(state_.View.Zoom);
 
@@ -79,7 +79,13 @@ bool MainWindow::Startup() {
     RemakeObjectList();
 
     prompts_.ShowMessage(VersionWarningTitle, VersionWarningText);
-    for (;;) {
+    bool opened = false;
+    if (image) {
+        bool endProgram = false;
+        opened = OpenAndLoadFirstLevel(*image, true, endProgram, true);
+        if (endProgram) return false;
+    }
+    while (!opened) {
         std::optional<std::string> path = prompts_.ChooseRomFile();
         if (!path) {
             prompts_.ShowMessage(NoRomTitle, NoRomText);
@@ -87,7 +93,7 @@ bool MainWindow::Startup() {
             return false;
         }
         bool endProgram = false;
-        if (OpenAndLoadFirstLevel(*path, true, endProgram)) break;
+        opened = OpenAndLoadFirstLevel(*path, true, endProgram);
         if (endProgram) return false;
         // The image could not be used: ask again.
     }
@@ -98,7 +104,10 @@ bool MainWindow::Startup() {
 
 // Opens `path` and loads its level 0. The image on screen (if any) stays
 // open and shown until the new one has loaded, so a failure changes nothing.
-bool MainWindow::OpenAndLoadFirstLevel(const std::string& path, bool atStartup, bool& endProgram) {
+// `nameImageInMessages` puts the image's path before the load's messages, for
+// an image that the user did not just pick in the file dialog.
+bool MainWindow::OpenAndLoadFirstLevel(const std::string& path, bool atStartup, bool& endProgram,
+                                       bool nameImageInMessages) {
     const QString previousCaption = windowTitle();
     setWindowTitle(ToQString(FileCaption(path)));
 
@@ -109,6 +118,8 @@ bool MainWindow::OpenAndLoadFirstLevel(const std::string& path, bool atStartup, 
         return false;
     }
     LoadResult result = ::LoadLevelIndex(probe, defs_, 0);
+    if (nameImageInMessages)
+        for (Message& message : result.Messages) message.Text = "\"" + path + "\": " + message.Text;
     prompts_.ShowAll(result.Messages);
     if (result.EndProgram) {
         endProgram = true;

@@ -50,8 +50,10 @@ public:
 
     // Start-up: zoom, definition files, the version warning, choosing and
     // opening an image, level 0. False when the program has to end (the
-    // prompts' EndProgram has then been called).
-    bool Startup();
+    // prompts' EndProgram has then been called). With `image` (named on the
+    // command line) that image is tried first; when it cannot be used, the
+    // message names it and the file dialog follows.
+    bool Startup(const std::optional<std::string>& image = std::nullopt);
 
     // Loads a level of the open image. On failure the messages are shown and
     // the level on screen stays; returns whether the new level is shown.
@@ -136,7 +138,8 @@ private:
     std::optional<int> SelectedCatalogueValue() const;
 
     // mainwindow.cpp
-    bool OpenAndLoadFirstLevel(const std::string& path, bool atStartup, bool& endProgram);
+    bool OpenAndLoadFirstLevel(const std::string& path, bool atStartup, bool& endProgram,
+                               bool nameImageInMessages = false);
     void AdoptLevel(LevelModel&& level, const std::string& caption);
     void EndProgram();
 
