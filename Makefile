@@ -1,5 +1,7 @@
-# Tarnloft: `make run` starts the editor on a demo image, `make test` runs every test.
+# Tarnloft: `make run` starts the editor on a demo image, `make test` runs every test,
+# `make install` (PREFIX, DESTDIR) and `make package` (a Debian package) install it.
 BUILD      ?= build
+PREFIX     ?= /usr/local
 JOBS       ?= 2
 CMAKE_GEN  := -G Ninja
 # ccache, when present, shares compiled objects between build folders and checkouts.
@@ -9,7 +11,7 @@ CMAKE_GEN  += -DCMAKE_CXX_COMPILER_LAUNCHER=$(CCACHE)
 export CCACHE_BASEDIR := $(CURDIR)
 endif
 
-.PHONY: deps configure build run demo test test-core sanitize fuzz bench screenshot clean
+.PHONY: deps configure build run demo test test-core sanitize fuzz bench screenshot install package clean
 
 deps:
 	@bash scripts/install-deps
@@ -28,6 +30,12 @@ run: demo
 
 test: build
 	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+install: build
+	@DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix $(PREFIX)
+
+package: build
+	@cmake --build $(BUILD) --target package
 
 sanitize: deps
 	@cmake -S . -B build-asan $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DTARNLOFT_UI=OFF -DTARNLOFT_SANITIZE=ON >/dev/null
