@@ -186,7 +186,9 @@ void MainWindow::BuildPanels() {
     lblByteUsage2_ = AddLabel(fraScreenExits_, "lblByteUsage2", "", 108, 384, 78, 17);
     fraScreenExits_->hide();
     fraScreenExits_->setEnabled(false);
-    fraScreenExits_->raise();  // covers the object info while shown
+    // Shown over the object info: it paints its own background so nothing beneath shows through.
+    fraScreenExits_->setAutoFillBackground(true);
+    fraScreenExits_->raise();
 
     placed_ = {{"lstObjects", lstObjects_},
                {"fraSubPanel", fraSubPanel_},

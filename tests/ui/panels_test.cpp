@@ -1,0 +1,44 @@
+// What the main window shows the user: the exit editor covering what lies
+// beneath it, texts that follow the level on screen, and its least size.
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QWindow>
+#include <functional>
+
+#include "uitestsupport.h"
+#include "util/hex.h"
+#include "view/qt/levelsurface.h"
+
+using namespace uitest;
+
+namespace {
+
+// Whether every pixel of `area` (in `widget`'s coordinates) has one colour, as the window shows it.
+bool Plain(QWidget* window, QWidget* widget, const QRect& area) {
+    const QImage image =
+        window->grab(QRect(widget->mapTo(window, area.topLeft()), area.size())).toImage();
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, y) != image.pixel(0, 0)) return false;
+    return true;
+}
+
+}  // namespace
+
+TEST(ScreenExitFrame, CoversTheObjectInfoBeneathItEnabledOrNot) {
+    StartedWindow w;
+    REQUIRE_STARTED(w);
+    MainWindow* window = w.Window.get();
+    auto* frame = Find<QWidget>(window, "fraScreenExits");
+    // Left of the "^" button and above "Move Exit:": nothing of the frame's own is drawn here.
+    const QRect empty(8, 22, 80, 20);
+    ASSERT_FALSE(Find<QLabel>(window, "lblObjectInfo")->text().isEmpty());
+    ASSERT_FALSE(Plain(window, frame, empty)) << "the object info text lies beneath the empty area";
+    Find<QAction>(window, "mnuViewScreenExit")->trigger();
+    ASSERT_TRUE(frame->isVisible());
+    for (bool enabled : {true, false}) {
+        frame->setEnabled(enabled);
+        EXPECT_TRUE(Plain(window, frame, empty)) << "enabled " << enabled;
+    }
+}
