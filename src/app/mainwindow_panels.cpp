@@ -268,15 +268,15 @@ void MainWindow::ShowSelectionInfo() {
 }
 
 void MainWindow::ShowScreenExitInfo() {
-    const std::optional<ScreenExitInfo> info = BuildScreenExitInfo(state_.Level);
-    if (!info) return;
+    const ScreenExitInfo info = BuildScreenExitInfo(state_.Level);
+    SetCaption(lblByteUsage2_, Text(info.ByteUsage));
+    SetTextColour(lblByteUsage2_, info.ByteUsageColour);
+    if (!info.Fields) return;
     // Each box's change stores its field again; the values are the same.
-    txtEntranceType_->setText(Text(info->EntranceType));
-    txtEntranceX_->setText(Text(info->EntranceX));
-    txtEntranceY_->setText(Text(info->EntranceY));
-    txtExitDestination_->setText(Text(info->Destination));
-    SetCaption(lblByteUsage2_, Text(info->ByteUsage));
-    SetTextColour(lblByteUsage2_, info->ByteUsageColour);
+    txtEntranceType_->setText(Text(info.Fields->EntranceType));
+    txtEntranceX_->setText(Text(info.Fields->EntranceX));
+    txtEntranceY_->setText(Text(info.Fields->EntranceY));
+    txtExitDestination_->setText(Text(info.Fields->Destination));
     state_.ScreenExitFrameEnabled = true;
     fraScreenExits_->setEnabled(true);
 }

@@ -42,3 +42,24 @@ TEST(ScreenExitFrame, CoversTheObjectInfoBeneathItEnabledOrNot) {
         EXPECT_TRUE(Plain(window, frame, empty)) << "enabled " << enabled;
     }
 }
+
+TEST(ScreenExitFrame, ByteCountFollowsALevelWithoutExits) {
+    StartedWindow w;
+    REQUIRE_STARTED(w);
+    MainWindow* window = w.Window.get();
+    auto* usage = Find<QLabel>(window, "lblByteUsage2");
+    LevelModel& level = window->MutableState().Level;
+    level.ScreenExits = {ScreenExit{1, 2, 3, 4, 5, 6}};
+    level.SelectedScreenExit = 0;
+    level.ObjectBytesUsed = 41, level.ObjectBytesRoom = 40;
+    window->RepaintView();
+    EXPECT_EQ(usage->text(), "41/40");
+    // The next level has no exits: the boxes stay, the count is the new level's.
+    level.ScreenExits.clear();
+    level.SelectedScreenExit = -1;
+    level.ObjectBytesUsed = 12, level.ObjectBytesRoom = 95;
+    window->RepaintView();
+    EXPECT_EQ(usage->text(), "12/95");
+    EXPECT_EQ(usage->palette().color(QPalette::WindowText), QColor(Qt::black));
+    EXPECT_EQ(Find<QLineEdit>(window, "txtExitDestination")->text(), "3");
+}
