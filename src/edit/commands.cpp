@@ -82,6 +82,10 @@ EditOutcome CreateItem(EditorState& state, const Catalogues& defs, std::optional
     const int value = *selectedEntryValue;
     // The catalogue list never holds other values.
     if (value < 0 || value > LastEntryValue) return outcome;
+    if (value < SpecialEntryBase && defs.ObjectDefs[value].ByteCount == ByteClass::EndOfList) {
+        outcome.Messages.push_back(Message{EndOfListTitle, EndOfListText});
+        return outcome;
+    }
 
     LevelModel& level = state.Level;
     LevelObject entry = NewEntry(defs, value);

@@ -29,13 +29,19 @@ TEST(Commands, CreateAppendsAtTheTopLeftTileClampedToTheRecord) {
         EXPECT_EQ(std::tuple(s.Level.ObjectBytesUsed, s.Level.SpriteBytesUsed, s.Level.SelectedObject),
                   std::tuple(c.objectBytes, c.spriteBytes, c.expected.IsSprite ? 0 : 1));
     }
-    for (std::optional<int> refused : {std::optional<int>(0), std::optional<int>()}) {
+    const std::pair<std::optional<int>, const char*> refusals[] = {
+        {0, "You should add special objects using the options below with the prefix 'S'"},
+        {std::nullopt, "Please select an object before attempting to add one"},
+        {0xFF, "Object FF marks the end of the object list and cannot be added as an object."}};
+    for (auto [refused, text] : refusals) {
         EditorState s = MakeState({Obj(Five, 1, 1)});
         const EditOutcome out = CreateItem(s, defs, refused);
         ASSERT_EQ(out.Messages.size(), 1u);
-        EXPECT_EQ(out.Messages[0].Title,
-                  refused ? "Tarnloft - Subtle nudge towards feature usage" : "Tarnloft - User error");
-        EXPECT_EQ(s.Level.LastObjectIndex(), 0);
+        EXPECT_EQ(out.Messages[0].Text, text);
+        EXPECT_EQ(out.Messages[0].Title, refused == 0 ? "Tarnloft - Subtle nudge towards feature usage"
+                                                       : "Tarnloft - User error");
+        EXPECT_EQ(std::tuple(s.Level.LastObjectIndex(), s.Level.ObjectBytesUsed), std::tuple(0, 0));
+        EXPECT_FALSE(out.Repaint);
     }
 }
 
