@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <cmath>
+#include <tuple>
 
 #include "catalogue/cataloguelist.h"
 #include "edit/entrybytes.h"
 #include "edit/screenexits.h"
+#include "level/objectstream.h"
 #include "view/viewport.h"
 
 namespace {
@@ -20,6 +22,7 @@ LevelObject NewEntry(const Catalogues& defs, int value) {
     LevelObject entry;
     if (value < SpecialEntryBase) {
         entry.Number = static_cast<uint8_t>(value);
+        std::tie(entry.Width, entry.Height) = NewObjectExtent(defs, entry.Number);
     } else if (value < SpriteEntryBase) {
         const SpecialObjectDef& special = defs.SpecialObjectDefs[value - SpecialEntryBase];
         entry.SubNumber = static_cast<uint8_t>(value - SpecialEntryBase);

@@ -19,7 +19,9 @@ TEST(Commands, CreateAppendsAtTheTopLeftTileClampedToTheRecord) {
     } const cases[] = {
         {Five, 0x20, Obj(Five, 0x20, 0x20), 5, 0},    {256 + 0x0A, 0, Special(0x0A, 0, 0, 1, 3), 4, 0},
         {512 + 0x1A3, 3, Sprite(0x1A3, 3, 3), 0, 3},  {Undefined, 1, Obj(Undefined, 1, 1), 0, 0},
-        {Nibbles, 256, Obj(Nibbles, 255, 255), 4, 0}, {512 + 7, 256, Sprite(7, 255, 127), 0, 3}};
+        {Nibbles, 256, Obj(Nibbles, 255, 255), 4, 0}, {512 + 7, 256, Sprite(7, 255, 127), 0, 3},
+        // The axis a four-byte record does not store is 2, as a reload gives it.
+        {Wide, 0, Obj(Wide, 0, 0, 1, 2), 4, 0},       {Tall, 0, Obj(Tall, 0, 0, 2, 1), 4, 0}};
     for (const Case& c : cases) {
         EditorState s = MakeState({Obj(Five, 1, 1)});
         s.View.H = s.View.V = {c.scroll, 256};
