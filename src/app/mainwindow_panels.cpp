@@ -32,6 +32,19 @@ void SetCaption(QLabel* label, const QString& text) {
     if (label->text() != text) label->setText(text);
 }
 
+// The label's text, whole: a text wider than the label is set in a smaller font.
+void SetFittingCaption(QLabel* label, const QString& text) {
+    if (label->text() == text) return;
+    QFont font = label->parentWidget()->font();
+    const int room = label->contentsRect().width();
+    constexpr qreal SmallestPointSize = 4;
+    while (font.pointSizeF() - 0.5 >= SmallestPointSize &&
+           QFontMetrics(font).horizontalAdvance(text) > room)
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    label->setFont(font);
+    label->setText(text);
+}
+
 Qt::CursorShape CursorOf(PointerShape shape) {
     switch (shape) {
         case PointerShape::Move:
@@ -313,7 +326,8 @@ void MainWindow::SyncSurfaceControls() {
     tip->move(state_.ToolTip.Left, state_.ToolTip.Top);
 
     surface_->setCursor(CursorOf(state_.Shape));
-    SetCaption(lblMousePos_, Text(state_.MousePos));
+    // Negative tiles show eight hex digits each.
+    SetFittingCaption(lblMousePos_, Text(state_.MousePos));
 }
 
 void MainWindow::RemakeObjectList() {

@@ -63,3 +63,28 @@ TEST(ScreenExitFrame, ByteCountFollowsALevelWithoutExits) {
     EXPECT_EQ(usage->palette().color(QPalette::WindowText), QColor(Qt::black));
     EXPECT_EQ(Find<QLineEdit>(window, "txtExitDestination")->text(), "3");
 }
+
+TEST(MousePosition, NegativeTilesShowTheWholeText) {
+    StartedWindow w;
+    REQUIRE_STARTED(w);
+    MainWindow* window = w.Window.get();
+    auto* label = Find<QLabel>(window, "lblMousePos");
+    const QFont normal = label->parentWidget()->font();
+    const struct {
+        const char* Name;
+        double X, Y;
+        QString Text;
+    } cases[] = {{"inside", 16 * 0x1A + 3, 16 * 7 + 3, "(1A,7)"},
+                 {"past the left and top edges", -80, -20, "(FFFFFFFB,FFFFFFFE)"},
+                 {"back inside", 3, 3, "(0,0)"}};
+    window->MutableState().View.H.Value = window->MutableState().View.V.Value = 0;
+    for (const auto& c : cases) {
+        window->Surface()->OnMove(MouseButton::None, c.X, c.Y);
+        EXPECT_EQ(label->text(), c.Text) << c.Name;
+        EXPECT_LE(QFontMetrics(label->font()).horizontalAdvance(label->text()), label->contentsRect().width())
+            << c.Name;
+        if (c.Text.size() < 10) {
+            EXPECT_EQ(label->font(), normal) << c.Name;
+        }
+    }
+}
