@@ -109,13 +109,13 @@ bool MainWindow::OpenAndLoadFirstLevel(const std::string& path, bool atStartup, 
         return false;
     }
     LoadResult result = ::LoadLevelIndex(probe, defs_, 0);
-    prompts_.ShowAll(result.Messages);
-    if (result.EndProgram) {
-        endProgram = true;
-        EndProgram();
-        return false;
-    }
-    if (!result.Ok) {
+    if (!result.Ok || result.EndProgram) {
+        prompts_.ShowAll(result.Messages);
+        if (result.EndProgram) {
+            endProgram = true;
+            EndProgram();
+            return false;
+        }
         if (!atStartup) setWindowTitle(previousCaption);
         return false;
     }
@@ -125,45 +125,44 @@ bool MainWindow::OpenAndLoadFirstLevel(const std::string& path, bool atStartup, 
         if (!atStartup) setWindowTitle(previousCaption);
         return false;
     }
-    AdoptLevel(std::move(result.Level), LevelIndexCaption(0, FileNameOf(path)));
+    AdoptLevel(std::move(result), LevelIndexCaption(0, FileNameOf(path)));
     return true;
 }
 
 bool MainWindow::LoadLevelIndex(int64_t index) {
     LoadResult result = ::LoadLevelIndex(rom_, defs_, index);
-    prompts_.ShowAll(result.Messages);
-    if (result.EndProgram) {
-        EndProgram();
-        return false;
-    }
-    if (!result.Ok) return false;
-    AdoptLevel(std::move(result.Level), LevelIndexCaption(index, FileNameOf(rom_.Path())));
+    if (!LoadSucceeded(result)) return false;
+    AdoptLevel(std::move(result), LevelIndexCaption(index, FileNameOf(rom_.Path())));
     return true;
 }
 
 bool MainWindow::LoadLevelOffset(int64_t levelOffset, int64_t spriteOffset) {
     LoadResult result = ::LoadLevelOffset(rom_, defs_, levelOffset, spriteOffset);
-    prompts_.ShowAll(result.Messages);
-    if (result.EndProgram) {
-        EndProgram();
-        return false;
-    }
-    if (!result.Ok) return false;
-    AdoptLevel(std::move(result.Level),
-               LevelOffsetCaption(levelOffset, spriteOffset, FileNameOf(rom_.Path())));
+    if (!LoadSucceeded(result)) return false;
+    AdoptLevel(std::move(result), LevelOffsetCaption(levelOffset, spriteOffset, FileNameOf(rom_.Path())));
     return true;
 }
 
+bool MainWindow::LoadSucceeded(const LoadResult& result) {
+    if (result.Ok && !result.EndProgram) return true;
+    prompts_.ShowAll(result.Messages);
+    if (result.EndProgram) EndProgram();
+    return false;
+}
+
 // A new level replaces the old one; zoom, scroll positions and toggles stay.
-void MainWindow::AdoptLevel(LevelModel&& level, const std::string& caption) {
-    state_.Level = std::move(level);
+// The user sees the new level's picture and panels before its messages
+// ("Level and sprites loaded."), and the caption names it after them.
+void MainWindow::AdoptLevel(LoadResult&& loaded, const std::string& caption) {
+    state_.Level = std::move(loaded.Level);
     // Popup lines name entries of the level that was on screen.
     state_.Popup.Lines.clear();
     state_.Popup.Top = HiddenPopupTop;
-    setWindowTitle(ToQString(caption));
     RebuildVisibleList(state_.View, state_.Level);
     RepaintView();
     SyncSurfaceControls();
+    prompts_.ShowAll(loaded.Messages);
+    setWindowTitle(ToQString(caption));
 }
 
 void MainWindow::RepaintView() {

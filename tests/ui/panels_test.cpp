@@ -64,6 +64,30 @@ TEST(ScreenExitFrame, ByteCountFollowsALevelWithoutExits) {
     EXPECT_EQ(Find<QLineEdit>(window, "txtExitDestination")->text(), "3");
 }
 
+TEST(LevelLoading, TheLoadedMessageShowsOverTheNewLevelAndTheCaptionFollowsIt) {
+    StartedWindow w;
+    REQUIRE_STARTED(w);
+    MainWindow* window = w.Window.get();
+    auto* usage = Find<QLabel>(window, "lblByteUsage");
+    const LevelModel& level = window->State().Level;
+    const int64_t levelAt = level.ObjectDataPos - 1, spritesAt = level.SpriteDataPos - 1;
+    window->MutableState().Level.ObjectBytesUsed = 999;  // marks the level on screen now
+    window->RepaintView();
+    window->setWindowTitle("previous level");
+    std::vector<std::string> seen;
+    w.Prompts.OnShow = [&](const Message& message) {
+        seen.push_back(message.Text + "|" + window->windowTitle().toStdString() + "|" +
+                       usage->text().section('/', 0, 0).toStdString());
+    };
+    ASSERT_TRUE(window->LoadLevelOffset(levelAt, spritesAt));
+    ASSERT_EQ(seen.size(), 1u);
+    const std::string used = std::to_string(level.ObjectBytesUsed);
+    EXPECT_NE(used, "999");
+    EXPECT_EQ(seen[0], "Level and sprites loaded.|previous level|" + used);
+    EXPECT_EQ(window->windowTitle().toStdString(),
+              "0x" + Hex(uint64_t(levelAt)) + ", 0x" + Hex(uint64_t(spritesAt)) + " demo.smc - Tarnloft");
+}
+
 TEST(MousePosition, NegativeTilesShowTheWholeText) {
     StartedWindow w;
     REQUIRE_STARTED(w);
