@@ -15,8 +15,9 @@
 #include "view/qt/levelsurface.h"
 
 namespace {
+// The core's texts, the definition files' names among them, are UTF-8.
 QString Text(const std::string& text) {
-    QString result = QString::fromLocal8Bit(text.c_str());
+    QString result = QString::fromUtf8(text.c_str());
     result.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     return result;
 }
@@ -335,7 +336,7 @@ void MainWindow::RemakeObjectList() {
     // however their state was reached (typing, pasting, the separate window).
     CatalogueListOptions options;
     for (int i = 0; i < 3; ++i) options.Listable[i] = chkListable_[i]->isChecked();
-    options.Filter = txtFilter_->text().toLocal8Bit().toStdString();
+    options.Filter = txtFilter_->text().toUtf8().toStdString();
     const std::vector<ListItem> items = ::RemakeObjectList(defs_, options);
     lstObjects_->setUpdatesEnabled(false);
     lstObjects_->clear();
@@ -353,6 +354,6 @@ void MainWindow::MirrorObjectList() {
     std::vector<std::string> texts;
     texts.reserve(static_cast<size_t>(lstObjects_->count()));
     for (int i = 0; i < lstObjects_->count(); ++i)
-        texts.push_back(lstObjects_->item(i)->text().toLocal8Bit().toStdString());
+        texts.push_back(lstObjects_->item(i)->text().toUtf8().toStdString());
     objectListWindow_->SetEntries(texts);
 }

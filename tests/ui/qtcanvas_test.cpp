@@ -7,6 +7,8 @@
 #include <QPainter>
 #include <vector>
 
+#include "view/qt/labelcache.h"
+
 namespace {
 
 const QColor Background(212, 208, 200);
@@ -88,6 +90,18 @@ TEST(QtCanvas, TextStaysInsideItsRectangleAndUsesTheForeground) {
     EXPECT_GT(inside, 10);
     EXPECT_EQ(outside, 0);
     EXPECT_GT(CountPixels(image, QColor(0, 0, 255), QRect(10, 10, 50, 20)), 0);
+}
+
+// Names reach the canvas as UTF-8, as they reach the side panels; a long
+// label is shortened by characters, never inside one.
+TEST(QtCanvas, LabelsReadTheirTextAsUtf8) {
+    const QFont font = QtCanvas::SurfaceFont(10);
+    QtCanvasLabel& label = CachedLabel("caf\xC3\xA9 \xC3\xA9t\xC3\xA9 with a long tail of words", 10, font);
+    EXPECT_EQ(label.Text, QString::fromUtf8("café été with a long tail of words"));
+    EXPECT_EQ(label.Starts.size(), static_cast<size_t>(label.Text.size()));
+    const QStaticText& shortened = LabelForWidth(label, 1, font);
+    EXPECT_TRUE(label.Text.startsWith(shortened.text()));
+    EXPECT_LT(shortened.text().size(), label.Text.size());
 }
 
 // The canvas writes boxes, wide lines and small circles straight into the
