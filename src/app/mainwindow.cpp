@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPalette>
+#include <QResizeEvent>
 
 #include "app/prompts.h"
 #include "catalogue/definitionfiles.h"
@@ -192,6 +193,13 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     // Closing the window ends the program at once, like "&Exit".
     EndProgram();
     event->accept();
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    // A window manager may ignore the minimum size; the window takes it back.
+    const QSize least = minimumSize();
+    if (width() < least.width() || height() < least.height()) resize(size().expandedTo(least));
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {

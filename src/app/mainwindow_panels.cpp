@@ -240,8 +240,11 @@ void MainWindow::LayoutWindow() {
 
 void MainWindow::ApplyLayout(const LayoutResult& layout) {
     if (layout.Skipped) return;
-    // The toolkit keeps the window from being made smaller than the layout allows.
-    client_->setMinimumSize(MinimumClientWidth(state_.View), LayoutDesign::MinimumHeightTest);
+    // The toolkit keeps the window from being made smaller than the layout
+    // allows; resizeEvent enlarges it again when something ignores that.
+    const QSize leastClient(MinimumClientWidth(state_.View), LayoutDesign::MinimumHeightTest);
+    client_->setMinimumSize(leastClient);
+    setMinimumSize(leastClient + (size() - client_->size()).expandedTo(QSize(0, 0)));
     if (layout.ResizeWidth || layout.ResizeHeight) {
         const int extraHeight = height() - client_->height();
         const int extraWidth = width() - client_->width();

@@ -112,3 +112,26 @@ TEST(MousePosition, NegativeTilesShowTheWholeText) {
         }
     }
 }
+
+TEST(WindowSize, TheWindowKeepsItsMinimumWhoeverResizesIt) {
+    StartedWindow w;
+    REQUIRE_STARTED(w);
+    MainWindow* window = w.Window.get();
+    const struct {
+        const char* Name;
+        std::function<void()> Shrink;
+    } cases[] = {{"the program", [window] { window->resize(400, 200); }},
+                 {"a window manager ignoring the hints", [window] { window->windowHandle()->resize(400, 200); }}};
+    for (const auto& c : cases) {
+        c.Shrink();
+        QTest::qWait(50);
+        EXPECT_GE(window->width(), window->minimumWidth()) << c.Name;
+        EXPECT_GE(window->height(), window->minimumHeight()) << c.Name;
+        EXPECT_GE(window->minimumWidth(), 672) << c.Name;
+        auto* frame = Find<QWidget>(window, "fraLevelInfo");
+        EXPECT_LT(frame->mapTo(window, QPoint(frame->width() - 1, 0)).x(), window->width())
+            << c.Name << " cuts off the right-hand frames";
+        window->resize(845, 600);
+        QTest::qWait(50);
+    }
+}
