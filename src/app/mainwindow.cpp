@@ -172,7 +172,9 @@ void MainWindow::RepaintView() {
         const QPalette palette = surface_->palette();
         QtCanvas canvas(picture, surfaceFontSize_, palette.color(QPalette::Button),
                         palette.color(QPalette::ButtonText));
+        canvas.SetForeColour(surface_->ForeColour);
         ::RepaintView(canvas, state_.View, state_.Level, defs_);
+        surface_->ForeColour = canvas.ForeColour();
     }
     surface_->update();
     ShowSelectionInfo();

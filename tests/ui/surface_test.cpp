@@ -35,3 +35,28 @@ TEST(SurfaceKeys, KeysThePopupListIgnoresDoNotReachTheEditor) {
     EXPECT_EQ(state.Level.LevelObjects.size(), entries - 1);
     EXPECT_EQ(state.View.H.Value, 6);
 }
+
+TEST(SurfacePicture, TheScreenGridTakesTheColourThePreviousPassLeft) {
+    StartedWindow w;
+    REQUIRE_STARTED(w);
+    MainWindow* window = w.Window.get();
+    LevelSurface* surface = window->Surface();
+    QPalette palette = surface->palette();
+    const QColor buttonText(0, 0, 200);
+    palette.setColor(QPalette::ButtonText, buttonText);
+    surface->setPalette(palette);
+    EditorState& state = window->MutableState();
+    ASSERT_EQ(state.View.Zoom, 16);
+    state.View.H.Value = state.View.V.Value = 0;
+    // Nothing in view: the small grid's pass ends on the button-text colour.
+    state.Level.LevelObjects = {LevelObject{0x5A, 0, 250, 120, 1, 1, false}};
+    state.Level.SelectedObject = 0;
+    state.Level.ScreenExits.clear();
+    RebuildVisibleList(state.View, state.Level);
+    Find<QAction>(window, "mnuViewSmallgrid")->trigger();
+    window->RepaintView();
+    Find<QAction>(window, "mnuViewSmallgrid")->trigger();
+    window->RepaintView();
+    // The screen boundary at tile column 16, away from every item.
+    EXPECT_EQ(surface->Picture().pixelColor(256, 100), buttonText);
+}
