@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPalette>
+#include <QResizeEvent>
 
 #include "app/prompts.h"
 #include "catalogue/definitionfiles.h"
@@ -118,15 +119,15 @@ bool MainWindow::OpenAndLoadFirstLevel(const std::string& path, bool atStartup, 
         return false;
     }
     LoadResult result = ::LoadLevelIndex(probe, defs_, 0);
-    if (nameImageInMessages)
-        for (Message& message : result.Messages) message.Text = "\"" + path + "\": " + message.Text;
-    prompts_.ShowAll(result.Messages);
-    if (result.EndProgram) {
-        endProgram = true;
-        EndProgram();
-        return false;
-    }
-    if (!result.Ok) {
+    if (!result.Ok || result.EndProgram) {
+        if (nameImageInMessages)
+            for (Message& message : result.Messages) message.Text = "\"" + path + "\": " + message.Text;
+        prompts_.ShowAll(result.Messages);
+        if (result.EndProgram) {
+            endProgram = true;
+            EndProgram();
+            return false;
+        }
         if (!atStartup) setWindowTitle(previousCaption);
         return false;
     }
@@ -136,45 +137,44 @@ bool MainWindow::OpenAndLoadFirstLevel(const std::string& path, bool atStartup, 
         if (!atStartup) setWindowTitle(previousCaption);
         return false;
     }
-    AdoptLevel(std::move(result.Level), LevelIndexCaption(0, FileNameOf(path)));
+    AdoptLevel(std::move(result), LevelIndexCaption(0, FileNameOf(path)));
     return true;
 }
 
 bool MainWindow::LoadLevelIndex(int64_t index) {
     LoadResult result = ::LoadLevelIndex(rom_, defs_, index);
-    prompts_.ShowAll(result.Messages);
-    if (result.EndProgram) {
-        EndProgram();
-        return false;
-    }
-    if (!result.Ok) return false;
-    AdoptLevel(std::move(result.Level), LevelIndexCaption(index, FileNameOf(rom_.Path())));
+    if (!LoadSucceeded(result)) return false;
+    AdoptLevel(std::move(result), LevelIndexCaption(index, FileNameOf(rom_.Path())));
     return true;
 }
 
 bool MainWindow::LoadLevelOffset(int64_t levelOffset, int64_t spriteOffset) {
     LoadResult result = ::LoadLevelOffset(rom_, defs_, levelOffset, spriteOffset);
-    prompts_.ShowAll(result.Messages);
-    if (result.EndProgram) {
-        EndProgram();
-        return false;
-    }
-    if (!result.Ok) return false;
-    AdoptLevel(std::move(result.Level),
-               LevelOffsetCaption(levelOffset, spriteOffset, FileNameOf(rom_.Path())));
+    if (!LoadSucceeded(result)) return false;
+    AdoptLevel(std::move(result), LevelOffsetCaption(levelOffset, spriteOffset, FileNameOf(rom_.Path())));
     return true;
 }
 
+bool MainWindow::LoadSucceeded(const LoadResult& result) {
+    if (result.Ok && !result.EndProgram) return true;
+    prompts_.ShowAll(result.Messages);
+    if (result.EndProgram) EndProgram();
+    return false;
+}
+
 // A new level replaces the old one; zoom, scroll positions and toggles stay.
-void MainWindow::AdoptLevel(LevelModel&& level, const std::string& caption) {
-    state_.Level = std::move(level);
+// The user sees the new level's picture and panels before its messages
+// ("Level and sprites loaded."), and the caption names it after them.
+void MainWindow::AdoptLevel(LoadResult&& loaded, const std::string& caption) {
+    state_.Level = std::move(loaded.Level);
     // Popup lines name entries of the level that was on screen.
     state_.Popup.Lines.clear();
     state_.Popup.Top = HiddenPopupTop;
-    setWindowTitle(ToQString(caption));
     RebuildVisibleList(state_.View, state_.Level);
     RepaintView();
     SyncSurfaceControls();
+    prompts_.ShowAll(loaded.Messages);
+    setWindowTitle(ToQString(caption));
 }
 
 void MainWindow::RepaintView() {
@@ -183,7 +183,9 @@ void MainWindow::RepaintView() {
         const QPalette palette = surface_->palette();
         QtCanvas canvas(picture, surfaceFontSize_, palette.color(QPalette::Button),
                         palette.color(QPalette::ButtonText));
+        canvas.SetForeColour(surface_->ForeColour);
         ::RepaintView(canvas, state_.View, state_.Level, defs_);
+        surface_->ForeColour = canvas.ForeColour();
     }
     surface_->update();
     ShowSelectionInfo();
@@ -204,6 +206,13 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     // Closing the window ends the program at once, like "&Exit".
     EndProgram();
     event->accept();
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    // A window manager may ignore the minimum size; the window takes it back.
+    const QSize least = minimumSize();
+    if (width() < least.width() || height() < least.height()) resize(size().expandedTo(least));
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -40,6 +40,7 @@ class LevelIndexDialog;
 class LevelOffsetDialog;
 class ObjectListWindow;
 struct LayoutResult;
+struct LoadResult;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -83,6 +84,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -140,7 +142,9 @@ private:
     // mainwindow.cpp
     bool OpenAndLoadFirstLevel(const std::string& path, bool atStartup, bool& endProgram,
                                bool nameImageInMessages = false);
-    void AdoptLevel(LevelModel&& level, const std::string& caption);
+    // Shows a failed load's messages (ending the program when it must); false then.
+    bool LoadSucceeded(const LoadResult& result);
+    void AdoptLevel(LoadResult&& loaded, const std::string& caption);
     void EndProgram();
 
     Prompts& prompts_;

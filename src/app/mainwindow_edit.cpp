@@ -11,6 +11,7 @@
 
 #include "app/mainwindow.h"
 #include "app/prompts.h"
+#include "dialogs/entrypicker.h"
 #include "edit/commands.h"
 #include "edit/mouse.h"
 #include "edit/screenexits.h"
@@ -61,13 +62,13 @@ void MainWindow::ConnectEditing() {
         connect(box, &QLineEdit::textChanged, this,
                 [this, fieldIndex](const QString& text) { ExitFieldEdited(fieldIndex, text); });
     }
-    connect(lstDestinationLevels_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
-        const std::string text = PickDestination(state_, item->data(Qt::UserRole).toInt());
-        txtExitDestination_->setText(QString::fromStdString(text));
+    new EntryPicker(lstDestinationLevels_, [this](int row) {
+        const int value = lstDestinationLevels_->item(row)->data(Qt::UserRole).toInt();
+        txtExitDestination_->setText(QString::fromStdString(PickDestination(state_, value)));
     });
-    connect(lstEntranceTypes_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
-        const std::string text = PickEntranceType(state_, item->data(Qt::UserRole).toInt());
-        txtEntranceType_->setText(QString::fromStdString(text));
+    new EntryPicker(lstEntranceTypes_, [this](int row) {
+        const int value = lstEntranceTypes_->item(row)->data(Qt::UserRole).toInt();
+        txtEntranceType_->setText(QString::fromStdString(PickEntranceType(state_, value)));
     });
 }
 

@@ -189,7 +189,7 @@ ObjectListWindow* MainWindow::EnsureObjectListWindow() {
         RemakeObjectList();
     };
     window->OnFilterChanged = [this](const std::string& text) {
-        txtFilter_->setText(QString::fromLocal8Bit(text.c_str()));
+        txtFilter_->setText(QString::fromStdString(text));
         RemakeObjectList();
     };
     window->OnEntryClicked = [this](int row) {

@@ -15,8 +15,9 @@
 #include "view/qt/levelsurface.h"
 
 namespace {
+// The core's texts, the definition files' names among them, are UTF-8.
 QString Text(const std::string& text) {
-    QString result = QString::fromLocal8Bit(text.c_str());
+    QString result = QString::fromUtf8(text.c_str());
     result.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     return result;
 }
@@ -30,6 +31,19 @@ void SetTextColour(QLabel* label, Rgb colour) {
 // The label's text, changed only when it differs (a label relayouts on every setText).
 void SetCaption(QLabel* label, const QString& text) {
     if (label->text() != text) label->setText(text);
+}
+
+// The label's text, whole: a text wider than the label is set in a smaller font.
+void SetFittingCaption(QLabel* label, const QString& text) {
+    if (label->text() == text) return;
+    QFont font = label->parentWidget()->font();
+    const int room = label->contentsRect().width();
+    constexpr qreal SmallestPointSize = 4;
+    while (font.pointSizeF() - 0.5 >= SmallestPointSize &&
+           QFontMetrics(font).horizontalAdvance(text) > room)
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    label->setFont(font);
+    label->setText(text);
 }
 
 Qt::CursorShape CursorOf(PointerShape shape) {
@@ -186,7 +200,9 @@ void MainWindow::BuildPanels() {
     lblByteUsage2_ = AddLabel(fraScreenExits_, "lblByteUsage2", "", 108, 384, 78, 17);
     fraScreenExits_->hide();
     fraScreenExits_->setEnabled(false);
-    fraScreenExits_->raise();  // covers the object info while shown
+    // Shown over the object info: it paints its own background so nothing beneath shows through.
+    fraScreenExits_->setAutoFillBackground(true);
+    fraScreenExits_->raise();
 
     placed_ = {{"lstObjects", lstObjects_},
                {"fraSubPanel", fraSubPanel_},
@@ -224,8 +240,11 @@ void MainWindow::LayoutWindow() {
 
 void MainWindow::ApplyLayout(const LayoutResult& layout) {
     if (layout.Skipped) return;
-    // The toolkit keeps the window from being made smaller than the layout allows.
-    client_->setMinimumSize(MinimumClientWidth(state_.View), LayoutDesign::MinimumHeightTest);
+    // The toolkit keeps the window from being made smaller than the layout
+    // allows; resizeEvent enlarges it again when something ignores that.
+    const QSize leastClient(MinimumClientWidth(state_.View), LayoutDesign::MinimumHeightTest);
+    client_->setMinimumSize(leastClient);
+    setMinimumSize(leastClient + (size() - client_->size()).expandedTo(QSize(0, 0)));
     if (layout.ResizeWidth || layout.ResizeHeight) {
         const int extraHeight = height() - client_->height();
         const int extraWidth = width() - client_->width();
@@ -266,15 +285,15 @@ void MainWindow::ShowSelectionInfo() {
 }
 
 void MainWindow::ShowScreenExitInfo() {
-    const std::optional<ScreenExitInfo> info = BuildScreenExitInfo(state_.Level);
-    if (!info) return;
+    const ScreenExitInfo info = BuildScreenExitInfo(state_.Level);
+    SetCaption(lblByteUsage2_, Text(info.ByteUsage));
+    SetTextColour(lblByteUsage2_, info.ByteUsageColour);
+    if (!info.Fields) return;
     // Each box's change stores its field again; the values are the same.
-    txtEntranceType_->setText(Text(info->EntranceType));
-    txtEntranceX_->setText(Text(info->EntranceX));
-    txtEntranceY_->setText(Text(info->EntranceY));
-    txtExitDestination_->setText(Text(info->Destination));
-    SetCaption(lblByteUsage2_, Text(info->ByteUsage));
-    SetTextColour(lblByteUsage2_, info->ByteUsageColour);
+    txtEntranceType_->setText(Text(info.Fields->EntranceType));
+    txtEntranceX_->setText(Text(info.Fields->EntranceX));
+    txtEntranceY_->setText(Text(info.Fields->EntranceY));
+    txtExitDestination_->setText(Text(info.Fields->Destination));
     state_.ScreenExitFrameEnabled = true;
     fraScreenExits_->setEnabled(true);
 }
@@ -311,7 +330,8 @@ void MainWindow::SyncSurfaceControls() {
     tip->move(state_.ToolTip.Left, state_.ToolTip.Top);
 
     surface_->setCursor(CursorOf(state_.Shape));
-    SetCaption(lblMousePos_, Text(state_.MousePos));
+    // Negative tiles show eight hex digits each.
+    SetFittingCaption(lblMousePos_, Text(state_.MousePos));
 }
 
 void MainWindow::RemakeObjectList() {
@@ -319,7 +339,7 @@ void MainWindow::RemakeObjectList() {
     // however their state was reached (typing, pasting, the separate window).
     CatalogueListOptions options;
     for (int i = 0; i < 3; ++i) options.Listable[i] = chkListable_[i]->isChecked();
-    options.Filter = txtFilter_->text().toLocal8Bit().toStdString();
+    options.Filter = txtFilter_->text().toUtf8().toStdString();
     const std::vector<ListItem> items = ::RemakeObjectList(defs_, options);
     lstObjects_->setUpdatesEnabled(false);
     lstObjects_->clear();
@@ -337,6 +357,6 @@ void MainWindow::MirrorObjectList() {
     std::vector<std::string> texts;
     texts.reserve(static_cast<size_t>(lstObjects_->count()));
     for (int i = 0; i < lstObjects_->count(); ++i)
-        texts.push_back(lstObjects_->item(i)->text().toLocal8Bit().toStdString());
+        texts.push_back(lstObjects_->item(i)->text().toUtf8().toStdString());
     objectListWindow_->SetEntries(texts);
 }

@@ -3,6 +3,7 @@
 #include <fstream>
 
 #include "catalogue/definitionfiles.h"
+#include "util/text.h"
 
 namespace {
 
@@ -108,6 +109,8 @@ std::optional<std::string> ReadRecords(const std::string& folder, const char* fi
     while (std::getline(in, line)) {
         ++lineNumber;
         if (lineNumber == 1 && line.compare(0, 3, "\xEF\xBB\xBF") == 0) line.erase(0, 3);
+        // Every text of the definition files is kept as UTF-8, whatever wrote the file.
+        line = TextAsUtf8(line);
         if (Trim(line).empty()) continue;
         std::vector<std::string> fields = SplitRecord(line);
         RecordReader record(fileName, lineNumber, fields);

@@ -7,6 +7,7 @@
 
 #include "app/prompts.h"
 #include "catalogue/definitionfiles.h"
+#include "dialogs/entrypicker.h"
 #include "dialogs/twips.h"
 #include "util/hex.h"
 
@@ -41,9 +42,7 @@ LevelIndexDialog::LevelIndexDialog(const std::string& dataFolder, Prompts& promp
             list.Error.empty() ? std::string("LevelList.dat could not be read.") : list.Error);
 
     FitCaptions(this);
-    connect(lstLevels_, &QListWidget::currentRowChanged, this, &LevelIndexDialog::EntryChosen);
-    connect(lstLevels_, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem* item) { EntryChosen(lstLevels_->row(item)); });
+    new EntryPicker(lstLevels_, [this](int row) { EntryChosen(row); });
     connect(cmdOk_, &QPushButton::clicked, this, &LevelIndexDialog::OkClicked);
     connect(cmdCancel_, &QPushButton::clicked, this, &QWidget::hide);
 }

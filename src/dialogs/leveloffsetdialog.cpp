@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "app/prompts.h"
+#include "dialogs/entrypicker.h"
 #include "dialogs/twips.h"
 #include "util/hex.h"
 
@@ -45,9 +46,7 @@ LevelOffsetDialog::LevelOffsetDialog(const std::string& dataFolder, Prompts& pro
             load.Error.empty() ? std::string("LevelOffsets.dat could not be read.") : load.Error);
 
     FitCaptions(this);
-    connect(lstLevels_, &QListWidget::currentRowChanged, this, &LevelOffsetDialog::EntryChosen);
-    connect(lstLevels_, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem* item) { EntryChosen(lstLevels_->row(item)); });
+    new EntryPicker(lstLevels_, [this](int row) { EntryChosen(row); });
     connect(cmdOk_, &QPushButton::clicked, this, &LevelOffsetDialog::OkClicked);
     connect(cmdCancel_, &QPushButton::clicked, this, &QWidget::hide);
 }

@@ -10,6 +10,7 @@
 #include <QSignalBlocker>
 #include <algorithm>
 
+#include "dialogs/entrypicker.h"
 #include "dialogs/twips.h"
 
 ObjectListWindow::ObjectListWindow(QWidget* parent) : QWidget(parent, Qt::Tool) {
@@ -49,13 +50,10 @@ ObjectListWindow::ObjectListWindow(QWidget* parent) : QWidget(parent, Qt::Tool) 
     connect(txtFilter_, &QLineEdit::textChanged, this, [this](const QString& text) {
         if (OnFilterChanged) OnFilterChanged(text.toStdString());
     });
-    // A click or a keyboard move onto an entry selects the same entry in the main list.
-    auto forward = [this](int row) {
-        if (row >= 0 && OnEntryClicked) OnEntryClicked(row);
-    };
-    connect(lstObjects_, &QListWidget::currentRowChanged, this, forward);
-    connect(lstObjects_, &QListWidget::itemClicked, this,
-            [this, forward](QListWidgetItem* item) { forward(lstObjects_->row(item)); });
+    // The entry the user picks is selected in the main list as well.
+    new EntryPicker(lstObjects_, [this](int row) {
+        if (OnEntryClicked) OnEntryClicked(row);
+    });
 }
 
 void ObjectListWindow::SetEntries(const std::vector<std::string>& texts) {

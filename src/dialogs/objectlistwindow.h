@@ -25,7 +25,7 @@ public:
     std::function<void(std::array<bool, 3>)> OnListableChanged;
     // Every change of the filter box's text.
     std::function<void(const std::string&)> OnFilterChanged;
-    // A click on the entry at `row`.
+    // The user picked the entry at `row` (a click, or a keyboard move in the list).
     std::function<void(int row)> OnEntryClicked;
     // The window's own close button: the window is discarded after this.
     std::function<void()> OnClosed;

@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <cmath>
+#include <tuple>
 
 #include "catalogue/cataloguelist.h"
 #include "edit/entrybytes.h"
 #include "edit/screenexits.h"
+#include "level/objectstream.h"
 #include "view/viewport.h"
 
 namespace {
@@ -20,6 +22,7 @@ LevelObject NewEntry(const Catalogues& defs, int value) {
     LevelObject entry;
     if (value < SpecialEntryBase) {
         entry.Number = static_cast<uint8_t>(value);
+        std::tie(entry.Width, entry.Height) = NewObjectExtent(defs, entry.Number);
     } else if (value < SpriteEntryBase) {
         const SpecialObjectDef& special = defs.SpecialObjectDefs[value - SpecialEntryBase];
         entry.SubNumber = static_cast<uint8_t>(value - SpecialEntryBase);
@@ -82,6 +85,10 @@ EditOutcome CreateItem(EditorState& state, const Catalogues& defs, std::optional
     const int value = *selectedEntryValue;
     // The catalogue list never holds other values.
     if (value < 0 || value > LastEntryValue) return outcome;
+    if (value < SpecialEntryBase && defs.ObjectDefs[value].ByteCount == ByteClass::EndOfList) {
+        outcome.Messages.push_back(Message{EndOfListTitle, EndOfListText});
+        return outcome;
+    }
 
     LevelModel& level = state.Level;
     LevelObject entry = NewEntry(defs, value);

@@ -165,3 +165,86 @@ TEST(Mouse, PopupChoiceBringsTheItemToTheFront) {
 }
 
 }  // namespace
+
+namespace {
+
+// A four-tall object at (10,2) whose width handle runs down x 223, a short
+// one at (13,1) whose height handle crosses it at y 47, and one at (15,0)
+// under the marker (x 256..287, y 0..7) of the exit on screen (1,0).
+EditorState ShapeState() {
+    return MakeState({Obj(Five, 10, 2, 4, 4), Obj(Five, 13, 1, 3, 2), Obj(Five, 15, 0, 2, 1)},
+                     {ScreenExit{1, 0, 0x0B, 0, 0, 0}});
+}
+
+}  // namespace
+
+TEST(Mouse, PointerShapesAndWhichWins) {
+    const struct {
+        const char* Name;
+        double X, Y;
+        PointerShape Shape;
+    } cases[] = {
+        {"nothing", 100, 300, PointerShape::Arrow},
+        {"body", 170, 70, PointerShape::Move},
+        {"width handle", 223, 70, PointerShape::SizeWE},
+        {"height handle", 170, 95, PointerShape::SizeNS},
+        {"own corner", 223, 95, PointerShape::SizeNWSE},
+        {"width of one, height of another", 223, 47, PointerShape::SizeNWSE},
+        {"exit marker over a body", 260, 3, PointerShape::Cross},
+        {"width handle inside the exit marker", 271, 3, PointerShape::SizeWE},
+    };
+    for (const auto& c : cases) {
+        EditorState s = ShapeState();
+        MouseMove(s, defs, MouseButton::None, c.X, c.Y);
+        EXPECT_EQ(s.Shape, c.Shape) << c.Name;
+    }
+}
+
+TEST(Mouse, ToolTipFollowsThePointerOrStaysAtTheBottomLeft) {
+    const struct {
+        const char* Name;
+        bool Stationary;
+        double X, Y;
+        int Left, Top;
+        bool Captioned;
+    } cases[] = {
+        {"following, over a body", false, 170.5, 70, 186, 38, true},
+        {"following, over nothing", false, 100, 300, -1, HiddenToolTipTop, false},
+        {"stationary, over a body", true, 170, 70, 0, 480 - 16, true},
+        {"stationary, over nothing", true, 100, 300, 0, 480 - 16, false},
+    };
+    for (const auto& c : cases) {
+        EditorState s = ShapeState();
+        s.View.Toggles.Stationary = c.Stationary;
+        MouseMove(s, defs, MouseButton::None, c.X, c.Y);
+        if (c.Left >= 0) EXPECT_EQ(s.ToolTip.Left, c.Left) << c.Name;
+        EXPECT_EQ(s.ToolTip.Top, c.Top) << c.Name;
+        EXPECT_EQ(!s.ToolTip.Caption.empty(), c.Captioned) << c.Name;
+    }
+}
+
+TEST(Mouse, CornerDragAcrossTwoEntriesResizesTheHeightHandleEntry) {
+    EditorState s = ShapeState();
+    MousePress(s, defs, MouseButton::Left, 223, 47);
+    EXPECT_EQ(std::tuple(s.Mode, s.Level.SelectedObject), std::tuple(PointerMode::RSA, 1));
+    MouseMove(s, defs, MouseButton::Left, 287, 79);
+    MouseRelease(s);
+    EXPECT_EQ(s.Level.LevelObjects[0], Obj(Five, 10, 2, 4, 4));
+    EXPECT_EQ(s.Level.LevelObjects[1], Obj(Five, 13, 1, 4, 3));
+    EXPECT_EQ(s.Mode, PointerMode::NON);
+}
+
+TEST(Mouse, ScreenExitModeIgnoresTheMiddleButtonAndSurvivesARightClick) {
+    EditorState s = ShapeState();
+    MousePress(s, defs, MouseButton::Left, 260, 3);
+    MouseRelease(s);
+    ASSERT_EQ(s.Mode, PointerMode::SCX);
+    const std::vector<LevelObject> entries = s.Level.LevelObjects;
+    for (MouseButton button : {MouseButton::Middle, MouseButton::Right}) {
+        MousePress(s, defs, button, 170, 70);
+        MouseRelease(s);
+        EXPECT_EQ(s.Level.LevelObjects, entries);
+        EXPECT_EQ(std::tuple(s.Mode, s.View.Toggles.ScreenExitMode, s.ScreenExitFrameShown),
+                  std::tuple(PointerMode::SCX, true, true));
+    }
+}

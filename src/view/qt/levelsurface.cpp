@@ -68,5 +68,8 @@ void LevelSurface::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void LevelSurface::keyPressEvent(QKeyEvent* event) {
+    // Keys a child (the popup list) leaves unhandled travel up to here; they
+    // are not the surface's.
+    if (window()->focusWidget() != this) return QWidget::keyPressEvent(event);
     if (OnKey) OnKey(event);
 }

@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "edit/editorstate.h"
+#include "util/rgb.h"
 
 class QLabel;
 class QListWidget;
@@ -30,6 +31,9 @@ public:
     std::function<void(QKeyEvent*)> OnKey;
     // Asked for when the picture no longer matches the widget (after a resize).
     std::function<void()> OnRepaintNeeded;
+
+    // The foreground colour the last repaint left; the next one starts from it.
+    Rgb ForeColour = Colours::Black;
 
     // The button rule of the editor: one button is itself, several are none.
     static MouseButton ButtonOf(Qt::MouseButtons buttons);
