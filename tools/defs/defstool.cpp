@@ -150,10 +150,12 @@ int RunInfer(const Arguments& args, const ImageBytes& image, const Catalogues* e
         err << "tarnloft-defs: " << *error << "\n";
         return ExitBadInput;
     }
+    if (inference.CutShort)
+        out << "too many readings to search: numbers that the search never reached are not listed\n";
     const int decided = inference.DecidedCount();
     out << "decided " << decided << " of " << inference.Numbers.size() << " object numbers\n";
     const bool allDecided = decided == static_cast<int>(inference.Numbers.size());
-    return allDecided && inference.Levels.empty() ? ExitAllGood : ExitSomeFail;
+    return allDecided && inference.Levels.empty() && !inference.CutShort ? ExitAllGood : ExitSomeFail;
 }
 
 }  // namespace

@@ -77,6 +77,7 @@ Inference InferLengths(const ImageBytes& image, const std::vector<LevelSource>& 
 
     std::array<std::optional<Finding>, 256> kinds{};
     const LengthTable first = solver.Lengths();
+    result.CutShort = outcome == LengthSolver::Outcome::TooLarge;
     if (outcome == LengthSolver::Outcome::TooLarge) {
         for (int n = 1; n < 0xFF; ++n)
             if (solver.Guessed()[n]) kinds[n] = Finding::TooLarge;

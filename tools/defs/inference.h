@@ -32,6 +32,7 @@ struct LevelProblem {
 struct Inference {
     std::vector<NumberFinding> Numbers;  // every number 01..FE that the levels use, ascending
     std::vector<LevelProblem> Levels;    // ascending level index
+    bool CutShort = false;  // the first search hit its limit: numbers it never reached are missing
     int DecidedCount() const;
 };
 

@@ -1,11 +1,27 @@
 #include "lengthsolver.h"
 
+#include <algorithm>
+
 namespace tarnloft {
 
 LengthSolver::LengthSolver(const ImageBytes& image, std::vector<int64_t> starts, int64_t stepLimit)
     : image_(image), starts_(std::move(starts)), stepLimit_(stepLimit) {
     rules_.InsideLevelArea = true;
     rules_.AreaBeforeLength = true;
+}
+
+// The number a level's walk stopped at, or -1 when it is not waiting for one.
+int LengthSolver::WaitingFor(size_t level) const {
+    const StreamCursor& cursor = cursors_[level];
+    if (!active_[level] || cursor.State != WalkState::Objects ||
+        cursor.Offset >= static_cast<int64_t>(image_.size()))
+        return -1;
+    return image_[static_cast<size_t>(cursor.Offset)];
+}
+
+void LengthSolver::Advance(StreamCursor& cursor) {
+    steps_ += Walk(image_, lengths_, rules_, cursor, nullptr, std::max<int64_t>(0, stepLimit_ - steps_) + 1);
+    if (steps_ > stepLimit_) exhausted_ = true;
 }
 
 bool LengthSolver::Assign(uint8_t number, uint8_t length) {
@@ -15,12 +31,11 @@ bool LengthSolver::Assign(uint8_t number, uint8_t length) {
     recent_.clear();
     steps_ += 1 + static_cast<int64_t>(cursors_.size() / 16);
     for (size_t i = 0; i < cursors_.size(); ++i) {
+        if (WaitingFor(i) != number) continue;
         StreamCursor& cursor = cursors_[i];
-        if (!active_[i] || cursor.State != WalkState::Objects ||
-            image_[static_cast<size_t>(cursor.Offset)] != number)
-            continue;
         trail_.push_back({i, cursor});
-        steps_ += Walk(image_, lengths_, rules_, cursor);
+        Advance(cursor);
+        if (exhausted_) return true;
         if (cursor.State == WalkState::Failed) return false;
         if (cursor.State == WalkState::Objects) recent_.push_back(i);
     }
@@ -46,11 +61,11 @@ int LengthSolver::Probe(size_t level, uint8_t number) {
     for (uint8_t length : {4, 5}) {
         StreamCursor cursor = cursors_[level];
         lengths_[number] = length;
-        steps_ += Walk(image_, lengths_, rules_, cursor);
+        Advance(cursor);
         if (cursor.State != WalkState::Failed) viable = length, ++count;
     }
     lengths_[number] = 0;
-    return count == 2 ? 0 : viable;
+    return count == 2 || exhausted_ ? 0 : viable;
 }
 
 // Settles every number that some stopped level can read with one length
@@ -61,20 +76,21 @@ bool LengthSolver::Propagate() {
         bool forced = false;
         work.clear();
         for (size_t i = 0; i < cursors_.size(); ++i)
-            if (active_[i] && cursors_[i].State == WalkState::Objects) work.push_back(i);
+            if (WaitingFor(i) >= 0) work.push_back(i);
         while (!work.empty()) {
             const size_t level = work.back();
             work.pop_back();
-            if (cursors_[level].State != WalkState::Objects) continue;
-            const uint8_t number = image_[static_cast<size_t>(cursors_[level].Offset)];
-            if (lengths_[number] != 0) continue;
+            const int waiting = WaitingFor(level);
+            if (waiting < 0 || lengths_[waiting] != 0) continue;
+            const uint8_t number = static_cast<uint8_t>(waiting);
             const int only = Probe(level, number);
+            if (exhausted_) return true;
             if (only < 0) return false;
             if (only == 0) continue;
             if (!Assign(number, static_cast<uint8_t>(only))) return false;
             forced = true;
             work.insert(work.end(), recent_.begin(), recent_.end());
-            if (steps_ > stepLimit_) return true;
+            if (exhausted_) return true;
         }
         if (!forced) return true;
     }
@@ -84,22 +100,22 @@ bool LengthSolver::Propagate() {
 // that a wrong guess shows itself while it is fresh; otherwise the number
 // that holds up the most levels.
 int LengthSolver::ChooseNumber() const {
-    for (size_t i : recent_) {
-        if (cursors_[i].State == WalkState::Objects) return image_[static_cast<size_t>(cursors_[i].Offset)];
-    }
+    for (size_t i : recent_)
+        if (WaitingFor(i) >= 0) return WaitingFor(i);
     std::array<int, 256> waiting{};
     int best = -1;
     for (size_t i = 0; i < cursors_.size(); ++i) {
-        if (!active_[i] || cursors_[i].State != WalkState::Objects) continue;
-        const uint8_t number = image_[static_cast<size_t>(cursors_[i].Offset)];
-        if (best < 0 || ++waiting[number] > waiting[best]) best = number;
+        const int number = WaitingFor(i);
+        if (number < 0) continue;
+        ++waiting[number];
+        if (best < 0 || waiting[number] > waiting[best]) best = number;
     }
     return best;
 }
 
 LengthSolver::Outcome LengthSolver::Search() {
     if (!Propagate()) return Outcome::None;
-    if (steps_ > stepLimit_) return Outcome::TooLarge;
+    if (exhausted_) return Outcome::TooLarge;
     const int number = ChooseNumber();
     if (number < 0) return Outcome::Found;
     for (uint8_t length : {4, 5}) {
@@ -107,6 +123,8 @@ LengthSolver::Outcome LengthSolver::Search() {
         if (Assign(static_cast<uint8_t>(number), length)) {
             const Outcome outcome = Search();
             if (outcome != Outcome::None) return outcome;
+        } else if (exhausted_) {
+            return Outcome::TooLarge;
         }
         Undo(mark);
     }
@@ -123,14 +141,18 @@ LengthSolver::Outcome LengthSolver::Solve(const std::vector<bool>& active,
     assigned_.clear();
     recent_.clear();
     steps_ = 0;
+    exhausted_ = false;
     cursors_.assign(starts_.size(), StreamCursor{});
     Outcome outcome = Outcome::Found;
     for (const auto& [number, length] : fixed) lengths_[number] = length;
+    for (size_t i = 0; i < starts_.size(); ++i) cursors_[i].Offset = starts_[i];
     for (size_t i = 0; i < starts_.size() && outcome == Outcome::Found; ++i) {
-        cursors_[i].Offset = starts_[i];
         if (!active_[i]) continue;
-        steps_ += Walk(image_, lengths_, rules_, cursors_[i]);
-        if (cursors_[i].State == WalkState::Failed) outcome = Outcome::None;
+        Advance(cursors_[i]);
+        if (exhausted_)
+            outcome = Outcome::TooLarge;
+        else if (cursors_[i].State == WalkState::Failed)
+            outcome = Outcome::None;
     }
     if (outcome == Outcome::Found) outcome = Search();
     totalSteps_ += steps_;

@@ -49,12 +49,16 @@ private:
     Mark Here() const { return {trail_.size(), assigned_.size()}; }
     void Undo(Mark mark);
     int ChooseNumber() const;
+    int WaitingFor(size_t level) const;
     Outcome Search();
+    // Walks one level on, within what is left of the search's limit.
+    void Advance(StreamCursor& cursor);
 
     const ImageBytes& image_;
     std::vector<int64_t> starts_;
     int64_t stepLimit_;
     int64_t steps_ = 0;
+    bool exhausted_ = false;  // the limit cut a walk short: no answer can be trusted
     int64_t totalSteps_ = 0;
     WalkRules rules_;
 

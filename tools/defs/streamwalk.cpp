@@ -34,9 +34,10 @@ LengthTable LengthsOf(const Catalogues& defs) {
 }
 
 int64_t Walk(const ImageBytes& image, const LengthTable& lengths, const WalkRules& rules,
-             StreamCursor& cursor, LevelFault* fault) {
+             StreamCursor& cursor, LevelFault* fault, int64_t maxRecords) {
     int64_t records = 0;
     while (cursor.State == WalkState::Objects) {
+        if (records >= maxRecords) return records;
         if (!Holds(image, cursor.Offset, 1)) {
             Fail(cursor, fault, {"the object data runs past the end of the image", cursor.Offset});
             break;
@@ -64,6 +65,7 @@ int64_t Walk(const ImageBytes& image, const LengthTable& lengths, const WalkRule
         ++records;
     }
     while (cursor.State == WalkState::Exits) {
+        if (records >= maxRecords) return records;
         if (!Holds(image, cursor.Offset, 1)) {
             Fail(cursor, fault, {"the screen exit list runs past the end of the image", cursor.Offset});
             break;

@@ -39,12 +39,12 @@ struct WalkRules {
     bool AreaBeforeLength = false;
 };
 
-// Advances `cursor` until the stream ends (Done), cannot be read (Failed), or
+// Advances `cursor` until the stream ends (Done), cannot be read (Failed),
 // the next record's number has length 0 in `lengths` (stays at Objects on
-// that record). Returns the number of records walked. On failure, `fault`
-// (when given) says why and where.
+// that record), or `maxRecords` records have been walked. Returns the number
+// of records walked. On failure, `fault` (when given) says why and where.
 int64_t Walk(const ImageBytes& image, const LengthTable& lengths, const WalkRules& rules,
-             StreamCursor& cursor, LevelFault* fault = nullptr);
+             StreamCursor& cursor, LevelFault* fault = nullptr, int64_t maxRecords = INT64_MAX);
 
 // The object numbers (00 and FF left out) of the records that a walk from
 // `offset` passes or stops at, in stream order, up to where it ends, stops
