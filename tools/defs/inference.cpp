@@ -21,11 +21,17 @@ struct Streams {
 // Leaves out the streams that read with no lengths at all, then adds the
 // rest one at a time in level order, leaving out each that the ones before
 // it allow no reading for. Returns the streams kept.
-std::vector<bool> KeepAgreeingStreams(LengthSolver& solver, const Streams& streams,
+std::vector<bool> KeepAgreeingStreams(LengthSolver& solver, const Streams& streams, int64_t totalSteps,
                                       std::vector<LevelProblem>& problems, std::vector<size_t>& disagreeing) {
     const size_t count = streams.Starts.size();
     std::vector<bool> kept(count, false);
     for (size_t i = 0; i < count; ++i) {
+        if (solver.TotalSteps() > totalSteps) {
+            problems.push_back(
+                {streams.Levels[i],
+                 {"the search ran out of room before this level's object data", streams.Starts[i]}});
+            continue;
+        }
         std::vector<bool> alone(count, false);
         alone[i] = true;
         if (solver.Solve(alone, {}) == LengthSolver::Outcome::None) {
@@ -71,7 +77,7 @@ Inference InferLengths(const ImageBytes& image, const std::vector<LevelSource>& 
     std::vector<size_t> disagreeing;
     LengthSolver::Outcome outcome = solver.Solve(active, {});
     if (outcome == LengthSolver::Outcome::None) {
-        active = KeepAgreeingStreams(solver, streams, result.Levels, disagreeing);
+        active = KeepAgreeingStreams(solver, streams, limits.TotalSteps, result.Levels, disagreeing);
         outcome = solver.Solve(active, {});
     }
 
