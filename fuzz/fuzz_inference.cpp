@@ -27,7 +27,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     limits.TotalSteps = 2'000'000;
     const Inference inference = InferLengths(image, levels, limits);
 
-    if (!inference.Levels.empty() || inference.DecidedCount() != static_cast<int>(inference.Numbers.size()))
+    if (inference.CutShort || !inference.Levels.empty() ||
+        inference.DecidedCount() != static_cast<int>(inference.Numbers.size()))
         return 0;
     LengthTable lengths{};
     for (const NumberFinding& finding : inference.Numbers) lengths[finding.Number] = finding.Length;

@@ -2,8 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <map>
+#include <random>
+#include <set>
+
 #include "check.h"
 #include "defsimage.h"
+#include "streamwalk.h"
 #include "util/hex.h"
 
 using namespace tarnloft;
@@ -125,5 +131,73 @@ INSTANTIATE_TEST_SUITE_P(
                     CheckCase{"ObjectBelowTheLevel", "10 81 02 03 FF FF",
                               "object 10 lies below the level at file offset 0xC020D"}),
     [](const testing::TestParamInfo<CheckCase>& info) { return std::string(info.param.Name); });
+
+}  // namespace
+
+namespace {
+
+// Whether every stream reads to its end with these lengths.
+bool AllRead(const std::vector<uint8_t>& image, const std::vector<LevelSource>& levels,
+             const LengthTable& lengths) {
+    WalkRules rules;
+    rules.InsideLevelArea = true;
+    for (const LevelSource& level : levels) {
+        StreamCursor cursor{WalkState::Objects, level.ObjectOffset};
+        Walk(image, lengths, rules, cursor);
+        if (cursor.State != WalkState::Done) return false;
+    }
+    return true;
+}
+
+// Small random images over a few numbers, compared with trying every
+// assignment of lengths: a number is decided exactly when every assignment
+// under which all streams read gives it the same length.
+TEST(Inference, AgreesWithTryingEveryAssignment) {
+    const std::vector<uint8_t> variables = {0x01, 0x02, 0x03, 0x5A, 0x6B, 0x7C, 0x90};
+    const std::vector<uint8_t> alphabet = {0x01, 0x02, 0x03, 0x5A, 0x6B, 0x7C, 0x00, 0xFF, 0x90};
+    std::mt19937 random(7);
+    int compared = 0;
+    for (int trial = 0; trial < 5000; ++trial) {
+        std::vector<uint8_t> image;
+        std::vector<LevelSource> levels;
+        for (int level = 0; level < 1 + int(random() % 3); ++level) {
+            LevelSource source;
+            source.Index = level;
+            source.ObjectOffset = int64_t(image.size());
+            for (int i = 0; i < 6 + int(random() % 10); ++i)
+                image.push_back(alphabet[random() % alphabet.size()]);
+            levels.push_back(source);
+        }
+        const Inference inference = InferLengths(image, levels);
+        if (!inference.Levels.empty()) continue;  // no assignment lets them all read
+        std::map<uint8_t, std::set<int>> lengthsSeen;
+        std::set<uint8_t> read;
+        for (unsigned mask = 0; mask < (1u << variables.size()); ++mask) {
+            LengthTable lengths{};
+            for (size_t v = 0; v < variables.size(); ++v) lengths[variables[v]] = mask >> v & 1 ? 5 : 4;
+            if (!AllRead(image, levels, lengths)) continue;
+            for (const LevelSource& level : levels)
+                for (uint8_t number : NumbersRead(image, lengths, level.ObjectOffset)) read.insert(number);
+            for (uint8_t number : variables) lengthsSeen[number].insert(lengths[number]);
+        }
+        std::set<uint8_t> reported;
+        for (const NumberFinding& finding : inference.Numbers) {
+            reported.insert(finding.Number);
+            const std::set<int>& seen = lengthsSeen[finding.Number];
+            if (finding.Kind == Finding::Decided)
+                EXPECT_EQ(seen, std::set<int>{finding.Length}) << trial << " " << int(finding.Number);
+            else
+                EXPECT_EQ(seen.size(), 2u) << trial << " " << int(finding.Number);
+            ++compared;
+        }
+        // Every reported number is used by some reading; when all are
+        // decided, the reading is unique and uses exactly those.
+        EXPECT_TRUE(std::includes(read.begin(), read.end(), reported.begin(), reported.end())) << trial;
+        if (inference.DecidedCount() == int(inference.Numbers.size())) {
+            EXPECT_EQ(reported, read) << trial;
+        }
+    }
+    EXPECT_GT(compared, 100);
+}
 
 }  // namespace

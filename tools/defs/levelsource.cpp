@@ -15,10 +15,6 @@ namespace {
 
 std::string OffsetText(int64_t offset) { return "0x" + Hex(static_cast<uint64_t>(offset)); }
 
-bool Holds(const ImageBytes& image, int64_t offset, int64_t count) {
-    return offset >= 0 && count >= 0 && offset <= static_cast<int64_t>(image.size()) - count;
-}
-
 // Translates the pointer stored at `at`; a fault when its bank addresses no ROM.
 std::optional<LevelFault> FollowPointer(const ImageBytes& image, int64_t at, const char* what,
                                         int64_t& offset) {

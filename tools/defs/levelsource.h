@@ -16,6 +16,11 @@ using ImageBytes = std::vector<uint8_t>;
 // tools keep the whole file in memory.
 inline constexpr int64_t MaxImageSize = 64ll << 20;
 
+// True when the `count` bytes from `offset` all lie inside the image.
+inline bool Holds(const ImageBytes& image, int64_t offset, int64_t count) {
+    return offset >= 0 && count >= 0 && offset <= static_cast<int64_t>(image.size()) - count;
+}
+
 // Reads the whole file. On failure returns a text naming the file and the reason.
 std::optional<std::string> ReadImage(const std::string& path, ImageBytes& out);
 

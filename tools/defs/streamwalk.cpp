@@ -9,10 +9,6 @@ namespace {
 constexpr uint8_t EndMarker = 0xFF;
 constexpr int ExitRecordSize = 5;
 
-bool Holds(const ImageBytes& image, int64_t offset, int64_t count) {
-    return offset >= 0 && offset <= static_cast<int64_t>(image.size()) - count;
-}
-
 // A screen byte whose row nibble lies below the eighth screen row.
 bool BelowLevel(uint8_t screenByte) { return screenByte >= 0x80; }
 
