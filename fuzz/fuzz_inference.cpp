@@ -23,8 +23,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         levels.push_back(level);
     }
     InferenceLimits limits;
-    limits.StepsPerSearch = 200'000;
-    limits.TotalSteps = 2'000'000;
+    limits.StepsPerSearch = 20'000;
+    limits.TotalSteps = 200'000;
     const Inference inference = InferLengths(image, levels, limits);
 
     if (inference.CutShort || !inference.Levels.empty() ||

@@ -8,6 +8,13 @@ LengthSolver::LengthSolver(const ImageBytes& image, std::vector<int64_t> starts,
     : image_(image), starts_(std::move(starts)), stepLimit_(stepLimit) {
     rules_.InsideLevelArea = true;
     rules_.AreaBeforeLength = true;
+    // One guess moves each level once at most, and a search holds at most one
+    // guess per number: reserving that much keeps the search free of allocations.
+    const size_t most = starts_.size() * 256;
+    trail_.reserve(most);
+    work_.reserve(most + starts_.size());
+    recent_.reserve(starts_.size());
+    assigned_.reserve(256);
 }
 
 // The number a level's walk stopped at, or -1 when it is not waiting for one.
@@ -71,7 +78,7 @@ int LengthSolver::Probe(size_t level, uint8_t number) {
 // Settles every number that some stopped level can read with one length
 // only, until none is left; false when a level can read with neither.
 bool LengthSolver::Propagate() {
-    std::vector<size_t> work;
+    std::vector<size_t>& work = work_;
     for (;;) {
         bool forced = false;
         work.clear();

@@ -68,6 +68,7 @@ private:
     std::array<bool, 256> guessed_{};
     std::vector<Saved> trail_;
     std::vector<uint8_t> assigned_;
+    std::vector<size_t> work_;    // levels Propagate still has to look at (kept to save allocations)
     std::vector<size_t> recent_;  // levels the latest assignment moved on
 };
 

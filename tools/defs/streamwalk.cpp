@@ -12,9 +12,12 @@ constexpr int ExitRecordSize = 5;
 // A screen byte whose row nibble lies below the eighth screen row.
 bool BelowLevel(uint8_t screenByte) { return screenByte >= 0x80; }
 
-void Fail(StreamCursor& cursor, LevelFault* fault, LevelFault why) {
+// Ends a walk as failed; the reason is only put into words when asked for,
+// since the search fails walks by the million and never reads why.
+template <typename Reason>
+void Fail(StreamCursor& cursor, LevelFault* fault, Reason reason) {
     cursor.State = WalkState::Failed;
-    if (fault) *fault = std::move(why);
+    if (fault) *fault = LevelFault{reason(), cursor.Offset};
 }
 
 }  // namespace
@@ -35,7 +38,8 @@ int64_t Walk(const ImageBytes& image, const LengthTable& lengths, const WalkRule
     while (cursor.State == WalkState::Objects) {
         if (records >= maxRecords) return records;
         if (!Holds(image, cursor.Offset, 1)) {
-            Fail(cursor, fault, {"the object data runs past the end of the image", cursor.Offset});
+            Fail(cursor, fault,
+                 [&] { return std::string("the object data runs past the end of the image"); });
             break;
         }
         const uint8_t number = image[cursor.Offset];
@@ -48,13 +52,15 @@ int64_t Walk(const ImageBytes& image, const LengthTable& lengths, const WalkRule
         if (length == 0 && !rules.AreaBeforeLength) return records;
         if (rules.InsideLevelArea &&
             (!Holds(image, cursor.Offset, 2) || BelowLevel(image[cursor.Offset + 1]))) {
-            Fail(cursor, fault, {"object " + HexPadded(number, 2) + " lies below the level", cursor.Offset});
+            Fail(cursor, fault,
+                 [&] { return std::string("object " + HexPadded(number, 2) + " lies below the level"); });
             break;
         }
         if (length == 0) return records;
         if (!Holds(image, cursor.Offset, length)) {
-            Fail(cursor, fault,
-                 {"object " + HexPadded(number, 2) + " runs past the end of the image", cursor.Offset});
+            Fail(cursor, fault, [&] {
+                return std::string("object " + HexPadded(number, 2) + " runs past the end of the image");
+            });
             break;
         }
         cursor.Offset += length;
@@ -63,7 +69,8 @@ int64_t Walk(const ImageBytes& image, const LengthTable& lengths, const WalkRule
     while (cursor.State == WalkState::Exits) {
         if (records >= maxRecords) return records;
         if (!Holds(image, cursor.Offset, 1)) {
-            Fail(cursor, fault, {"the screen exit list runs past the end of the image", cursor.Offset});
+            Fail(cursor, fault,
+                 [&] { return std::string("the screen exit list runs past the end of the image"); });
             break;
         }
         const uint8_t screen = image[cursor.Offset];
@@ -73,11 +80,11 @@ int64_t Walk(const ImageBytes& image, const LengthTable& lengths, const WalkRule
             break;
         }
         if (!Holds(image, cursor.Offset, ExitRecordSize)) {
-            Fail(cursor, fault, {"a screen exit runs past the end of the image", cursor.Offset});
+            Fail(cursor, fault, [&] { return std::string("a screen exit runs past the end of the image"); });
             break;
         }
         if (rules.InsideLevelArea && BelowLevel(screen)) {
-            Fail(cursor, fault, {"a screen exit lies below the level", cursor.Offset});
+            Fail(cursor, fault, [&] { return std::string("a screen exit lies below the level"); });
             break;
         }
         cursor.Offset += ExitRecordSize;
