@@ -127,6 +127,11 @@ INSTANTIATE_TEST_SUITE_P(
                 "object 7B: both lengths fit\n"
                 "decided 1 of 2 object numbers\n",
                 ""},
+        CliCase{"InferIntoAMissingFolder",
+                {"infer", "IMAGE", "--levels", "1", "--out", "/nonexistent/out"},
+                2,
+                "",
+                "/nonexistent/out: no such folder"},
         CliCase{"InferNeverOverwrites",
                 {"infer", "IMAGE", "--levels", "1", "--out", "OUT"},
                 2,

@@ -112,17 +112,26 @@ DefinitionTexts FormatDefinitions(const Inference& inference, const Catalogues* 
     return texts;
 }
 
+std::optional<std::string> CheckOutputFolder(const std::string& folder, bool force) {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    if (!fs::is_directory(folder, error)) return folder + ": no such folder";
+    if (force) return std::nullopt;
+    for (const char* name : {"O5Data.dat", "O4Data.dat"}) {
+        const fs::path path = fs::path(folder) / name;
+        if (fs::exists(path, error) || error)
+            return path.string() + " already exists (--force overwrites it)";
+    }
+    return std::nullopt;
+}
+
 std::optional<std::string> WriteDefinitions(const std::string& folder, const DefinitionTexts& texts,
                                             bool force) {
     namespace fs = std::filesystem;
     const std::string fivePath = (fs::path(folder) / "O5Data.dat").string();
     const std::string fourPath = (fs::path(folder) / "O4Data.dat").string();
     std::error_code error;
-    if (!fs::is_directory(folder, error)) return folder + ": no such folder";
-    if (!force) {
-        for (const std::string& path : {fivePath, fourPath})
-            if (fs::exists(path, error) || error) return path + " already exists (--force overwrites it)";
-    }
+    if (auto refused = CheckOutputFolder(folder, force)) return refused;
     // Both files are written in full beside their final names first, so a
     // failure leaves neither half-written.
     if (auto e = WriteFile(fivePath + ".new", texts.FiveByte)) return e;

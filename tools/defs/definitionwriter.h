@@ -22,6 +22,10 @@ DefinitionTexts FormatDefinitions(const Inference& inference, const Catalogues* 
 // get clearly different colours.
 Rgb MadeUpColour(uint8_t number);
 
+// Why the files cannot go into `folder`: it is missing, or (without `force`)
+// one of them exists already. Empty when they can.
+std::optional<std::string> CheckOutputFolder(const std::string& folder, bool force);
+
 // Writes both files into `folder`. Refuses, before writing anything, when
 // either exists and `force` is false. Returns an error text naming the file.
 std::optional<std::string> WriteDefinitions(const std::string& folder, const DefinitionTexts& texts,

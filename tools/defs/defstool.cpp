@@ -1,7 +1,5 @@
 #include "defstool.h"
 
-#include <filesystem>
-#include <map>
 #include <optional>
 
 #include "catalogue/definitionfiles.h"
@@ -119,13 +117,10 @@ const char* FindingText(Finding kind) {
 int RunInfer(const Arguments& args, const ImageBytes& image, const Catalogues* existing, std::ostream& out,
              std::ostream& err) {
     const std::string folder = args.Out.value_or(".");
-    for (const char* name : {"O5Data.dat", "O4Data.dat"}) {
-        const std::filesystem::path path = std::filesystem::path(folder) / name;
-        std::error_code error;
-        if (!args.Force && std::filesystem::exists(path, error)) {
-            err << "tarnloft-defs: " << path.string() << " already exists (--force overwrites it)\n";
-            return ExitBadInput;
-        }
+    // Refused before the work, not after it.
+    if (auto refused = CheckOutputFolder(folder, args.Force)) {
+        err << "tarnloft-defs: " << *refused << "\n";
+        return ExitBadInput;
     }
     std::vector<LevelSource> levels;
     for (int index = 0; index < *args.Levels; ++index) levels.push_back(FindLevel(image, index));
