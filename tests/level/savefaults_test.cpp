@@ -11,14 +11,7 @@ using namespace tarnloft;
 
 namespace {
 
-constexpr size_t ObjectOffset = 0x8200, SpriteOffset = 0x9000;
-
-std::vector<uint8_t> Image() {
-    std::vector<uint8_t> image(0xA000, 0xEA);
-    Put(image, ObjectOffset, Bytes("A0 A1 A2 A3 A4 A5 A6 A7 A8 A9 5A 32 47 00 FF FF FF 00*6"));
-    Put(image, SpriteOffset, Bytes("2A 65 90 FF FF 00*3"));
-    return image;
-}
+constexpr size_t ObjectOffset = SmallObjectOffset, SpriteOffset = SmallSpriteOffset;
 
 }  // namespace
 
@@ -33,17 +26,17 @@ TEST(SaveFaults, FailedWritesAreReportedAndTheSaveCanBeRepeated) {
         {"sprite write comes up short", WriteFault::WriteShort, 2, partly},
         {"sprite flush fails", WriteFault::FlushFails, 2, partly}};
     // clang-format on
-    std::vector<uint8_t> edited = Image();
+    std::vector<uint8_t> edited = SmallLevelImage();
     Put(edited, ObjectOffset, Bytes("A0 A1 A2 A3 A4 A5 A6 A7 A8 55 5A 32 48 00 FF"));
     Put(edited, SpriteOffset, Bytes("2A 65 91"));
     for (const auto& c : cases) {
-        TempRom file(Image());
+        TempRom file(SmallLevelImage());
         LoadResult loaded = LoadLevelOffset(file.Rom, Defs(), ObjectOffset, SpriteOffset);
         ASSERT_TRUE(loaded.Ok);
         LevelModel level = loaded.Level;
         level.HeaderBytes[9] = 0x55;
         level.LevelObjects[0].X += 1;
-        level.LevelObjects[1].X += 1;
+        level.LevelObjects[2].X += 1;
         const LevelModel before = level;
         {
             FaultyWrites faults(c.Fault, c.FailingCall);
