@@ -15,7 +15,7 @@
 # <bindir> holds tarnloft, tarnloft_demogen, tarnloft_monkeycheck and the
 # definition files. The seed is printed; the same seed replays the same
 # sequence of actions (MONKEY_STEPS=n stops after n steps instead of after
-# the time).
+# the time). MONKEY_LOG=file keeps the list of actions.
 set -uo pipefail
 
 BIN=$(cd "${1:?usage: run-monkey.sh <bindir> [seconds] [seed]}" && pwd)
@@ -35,7 +35,11 @@ done
 
 source "$HERE/../../scripts/xvfb-session.sh"
 
-echo "monkey: seed $SEED, ${SECONDS_TO_RUN}s${MONKEY_STEPS:+, $MAX_STEPS steps}"
+if [ "$MAX_STEPS" -gt 0 ]; then
+    echo "monkey: seed $SEED, $MAX_STEPS steps"
+else
+    echo "monkey: seed $SEED, ${SECONDS_TO_RUN}s"
+fi
 
 fail() {
     echo "monkey FAILED (seed $SEED, step ${STEP:-0}, last action: ${ACTION:-none}): $*" >&2
@@ -268,14 +272,15 @@ step() {
     elif [ $roll -lt 90 ]; then
         ACTION="header"
         focus_key "$MAIN" ctrl+h
-        local d n
+        local d n field
         d=$(dialog_named '^Header Properties$')
         if [ -n "$d" ]; then
             rnd 17
+            field=$R
             focus_key "$d" ctrl+a
-            for n in $(seq "$R"); do xdotool key Tab; done
+            for n in $(seq "$field"); do xdotool key Tab; done
             rnd 40
-            ACTION="header: field $n, $R"
+            ACTION="header: box $field, $R"
             xdotool key ctrl+a
             xdotool type --delay 10 "$R"
             pick Return Escape
@@ -325,4 +330,5 @@ ls "$WORK"/asan* "$WORK"/ubsan* >/dev/null 2>&1 && fail "a sanitizer reported"
 
 "$BIN/tarnloft_monkeycheck" "$WORK/original.smc" "$IMAGE" "$BIN" "${SAVED_LEVELS[@]}" ||
     fail "the image changed outside the saved levels (${SAVED_LEVELS[*]})"
+[ -n "${MONKEY_LOG:-}" ] && cp "$WORK/actions.log" "$MONKEY_LOG"
 echo "monkey passed: seed $SEED, $STEP steps in $(($(date +%s) - START))s, $SAVES saves (levels ${SAVED_LEVELS[*]})"
