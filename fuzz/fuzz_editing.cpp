@@ -30,7 +30,7 @@ namespace {
 
 // Bounds per input, so that one input stays well inside libFuzzer's timeout.
 constexpr size_t MaxOperations = 400;
-constexpr int MaxSaves = 40;
+constexpr int MaxSaves = 16;
 
 struct Fixture {
     Catalogues Defs;
