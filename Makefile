@@ -11,7 +11,7 @@ CMAKE_GEN  += -DCMAKE_CXX_COMPILER_LAUNCHER=$(CCACHE)
 export CCACHE_BASEDIR := $(CURDIR)
 endif
 
-.PHONY: deps configure build run demo test test-core sanitize fuzz bench screenshot install package clean
+.PHONY: deps configure build run demo test test-core sanitize fuzz monkey bench screenshot install package clean
 
 deps:
 	@bash scripts/install-deps
@@ -48,6 +48,15 @@ fuzz: deps
 	@cmake --build build-fuzz -j $(JOBS)
 	@bash scripts/run-fuzzers build-fuzz/bin $(FUZZ_SECONDS)
 
+# The real window under ASan and UBSan, driven by seeded random input under
+# Xvfb. SEED replays a run; empty picks a new one and prints it.
+MONKEY_SECONDS ?= 60
+SEED ?=
+monkey: deps
+	@cmake -S . -B build-monkey $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARNLOFT_SANITIZE=ON >/dev/null
+	@cmake --build build-monkey -j $(JOBS) --target tarnloft tarnloft_demogen tarnloft_monkeycheck tarnloft_data
+	@bash tests/monkey/run-monkey.sh build-monkey/bin $(MONKEY_SECONDS) $(SEED)
+
 bench: deps
 	@cmake -S . -B build-bench $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release -DTARNLOFT_BENCH=ON >/dev/null
 	@cmake --build build-bench -j $(JOBS) --target tarnloft_bench
@@ -57,4 +66,4 @@ screenshot: build
 	@bash scripts/screenshot.sh $(BUILD)
 
 clean:
-	rm -rf $(BUILD) build-asan build-fuzz build-bench
+	rm -rf $(BUILD) build-asan build-fuzz build-monkey build-bench

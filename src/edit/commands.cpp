@@ -118,14 +118,25 @@ EditOutcome RemoveItem(EditorState& state, const Catalogues& defs) {
 EditOutcome ClearLevel(EditorState& state, const Catalogues& defs) {
     if (state.InScreenExitMode()) return ClearExits(state);
     EditOutcome outcome;
-    bool removed = false;
-    do {
-        removed = RemoveSelected(state, defs, outcome) || removed;
-    } while (state.Level.LastObjectIndex() > 0);
-    if (removed) {
-        RebuildVisibleList(state.View, state.Level);
-        outcome.Repaint = true;
+    LevelModel& level = state.Level;
+    if (level.LastObjectIndex() < 1) {
+        RemoveSelected(state, defs, outcome);  // nothing to remove: says why
+        return outcome;
     }
+    // The same result as removing the selected entry until one is left, in
+    // one pass: those removals take the entries from the selection onwards,
+    // then from the end, so the first entry survives unless the selection
+    // was on it, and then the last one does.
+    ClampSelection(level);
+    const size_t survivor = level.SelectedObject == 0 ? level.LevelObjects.size() - 1 : 0;
+    for (size_t i = 0; i < level.LevelObjects.size(); ++i)
+        if (i != survivor) CountEntryBytes(level, defs, level.LevelObjects[i], -1);
+    const LevelObject kept = level.LevelObjects[survivor];
+    level.LevelObjects.assign(1, kept);
+    level.SelectedObject = 0;
+    state.Popup.Top = HiddenPopupTop;
+    RebuildVisibleList(state.View, level);
+    outcome.Repaint = true;
     return outcome;
 }
 

@@ -201,12 +201,8 @@ EOF
 
 # Ctrl+Q ends the program at once.
 keys "$main" ctrl+q
-for _ in $(seq 50); do
-    kill -0 "$APP_PID" 2>/dev/null || break
-    sleep 0.1
-done
-kill -0 "$APP_PID" 2>/dev/null && fail "Ctrl+Q did not end the program"
-APP_PID=""
+wait_for_editor 50
+[ $? -eq 124 ] && fail "Ctrl+Q did not end the program"
 
 echo "e2e passed: moved, resized, created, added a screen exit and saved; the image holds the expected bytes"
 echo "1 passed, 0 failed"
