@@ -7,6 +7,8 @@
 #include "edit/mouse.h"
 #include "view/viewport.h"
 
+using namespace tarnloft;
+
 namespace {
 
 inline constexpr int ItemCount = 1000;

@@ -17,10 +17,12 @@
 #include <vector>
 
 #include "app/mainwindow.h"
-#include "app/prompts.h"
+#include "prompts/prompts.h"
 #include "bench.h"
-#include "view/qt/levelsurface.h"
+#include "surface/levelsurface.h"
 #include "view/viewport.h"
+
+using namespace tarnloft;
 
 namespace {
 

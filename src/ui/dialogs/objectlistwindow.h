@@ -1,0 +1,48 @@
+// The separate object list window (frmObjectList): a modeless tool window
+// that mirrors the main window's catalogue list and forwards the user's
+// actions (check boxes, filter, entry clicks) through callbacks.
+#pragma once
+#include <QWidget>
+#include <array>
+#include <functional>
+#include <string>
+#include <vector>
+
+class QCheckBox;
+class QGroupBox;
+class QLineEdit;
+class QListWidget;
+
+namespace tarnloft {
+
+class ObjectListWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit ObjectListWindow(QWidget* parent = nullptr);
+
+    // Clears the list and refills it with `texts`; nothing stays selected.
+    void SetEntries(const std::vector<std::string>& texts);
+
+    // States of the check boxes "Norm", "X", "Sprite" after a click on any of them.
+    std::function<void(std::array<bool, 3>)> OnListableChanged;
+    // Every change of the filter box's text.
+    std::function<void(const std::string&)> OnFilterChanged;
+    // A click on the entry at `row`.
+    std::function<void(int row)> OnEntryClicked;
+    // The window's own close button: the window is discarded after this.
+    std::function<void()> OnClosed;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void ListableClicked();
+
+    QGroupBox* fraListOptions_ = nullptr;
+    QLineEdit* txtFilter_ = nullptr;
+    std::array<QCheckBox*, 3> chkListable_{};
+    QListWidget* lstObjects_ = nullptr;
+};
+
+}  // namespace tarnloft

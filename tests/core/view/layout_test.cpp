@@ -1,0 +1,122 @@
+#include "view/layout.h"
+
+#include <gtest/gtest.h>
+
+#include "edit/editfixture.h"
+#include "view/viewport.h"
+
+using namespace tarnloft;
+
+using editfix::Obj;
+
+namespace {
+
+LayoutRect At(const LayoutResult& r, const char* name) {
+    EXPECT_TRUE(r.Find(name).has_value()) << name;
+    return r.Find(name).value_or(LayoutRect{});
+}
+
+LayoutResult Lay(ViewState& view, int width, int height, bool separate = false) {
+    view.Toggles.SeparateObjects = separate;
+    return LayoutPass(LayoutInput{width, height}, view, LevelModel{});
+}
+
+TEST(LayoutTest, DesignSizeWithAndWithoutTheCatalogueList) {
+    ViewState view;
+    LayoutResult r = Lay(view, 845, 504);
+    EXPECT_FALSE(r.Skipped || r.ResizeWidth || r.ResizeHeight || !r.LeftColumnShown);
+    const std::pair<const char*, LayoutRect> expected[] = {
+        {"lstObjects", {8, 81, 193, 359}},     {"fraSubPanel", {8, 448, 177, 48}},
+        {"Level", {208, 0, 413, 488}},         {"hscLevelPos", {208, 488, 413, 16}},
+        {"vscLevelPos", {621, 0, 16, 488}},    {"fraObjectInfo", {645, 8, 192, 153}},
+        {"fraLevelInfo", {645, 168, 192, 89}}, {"fraScreenExits", {645, 8, 193, 409}},
+        {"fraListOptions", {8, 8, 193, 65}}};
+    for (const auto& [name, rect] : expected) EXPECT_EQ(At(r, name), rect) << name;
+    EXPECT_EQ(std::tuple(view.SurfaceWidth, view.SurfaceHeight, view.H.Maximum, view.V.Maximum),
+              std::tuple(413, 488, 231, 98));
+    r = Lay(view, 845, 504, true);
+    EXPECT_FALSE(r.LeftColumnShown);
+    EXPECT_EQ(At(r, "Level"), (LayoutRect{16, 0, 605, 488}));
+}
+
+TEST(LayoutTest, MinimumSizeIsEnforcedAndMinimisedIsSkipped) {
+    struct Case {
+        bool separate;
+        int width, height, newWidth, newHeight, levelWidth, levelHeight;
+    } const cases[] = {{false, 671, 504, 672, 0, 240, 488},
+                       {false, 672, 272, 0, 0, 240, 256},
+                       {false, 845, 271, 0, 288, 413, 272},
+                       {true, 479, 1, 480, 288, 240, 272},
+                       {true, 480, 272, 0, 0, 240, 256}};
+    for (const Case& c : cases) {
+        ViewState view;
+        const LayoutResult r = Lay(view, c.width, c.height, c.separate);
+        EXPECT_EQ(std::tuple(r.ResizeWidth, r.NewWidth, r.ResizeHeight, r.NewHeight),
+                  std::tuple(c.newWidth > 0, c.newWidth, c.newHeight > 0, c.newHeight))
+            << c.width << " x " << c.height;
+        EXPECT_EQ(At(r, "Level"), (LayoutRect{c.separate ? 16 : 208, 0, c.levelWidth, c.levelHeight}));
+        for (const PlacedControl& control : r.Controls)
+            EXPECT_TRUE(control.Geometry.Width >= 0 && control.Geometry.Height >= 0) << control.Name;
+    }
+    ViewState view;
+    view.SurfaceWidth = 413, view.H = {200, 231};
+    const LayoutResult r = Lay(view, 0, 0);
+    EXPECT_TRUE(r.Skipped && r.Controls.empty() && view.SurfaceWidth == 413 && view.H.Value == 200);
+}
+
+TEST(LayoutTest, ScrollBarsDisableWhenTheLevelFits) {
+    for (auto [levelWidth, maximum] : {std::pair{1024, 0}, {1020, 1}, {1400, -94}}) {
+        ViewState view;
+        view.Zoom = 4, view.H.Value = 50;
+        EXPECT_TRUE(Lay(view, levelWidth + 240, 504, true).ScrollChanged);
+        EXPECT_EQ(std::tuple(view.H.Maximum, view.H.Enabled, view.H.Value),
+                  std::tuple(maximum, maximum > 0, std::max(0, maximum)));
+    }
+}
+
+TEST(ViewportTest, ExtremeExtentsNeitherWrapNorOverflow) {
+    const TileBounds b = ItemBounds(Obj(1, 10, 255, -2, 32767));  // negative width: anchor on the right
+    EXPECT_EQ(std::tuple(b.Left, b.Right, b.Top, b.Bottom), std::tuple(8, 10, 255, 33022));
+    ViewState view;
+    view.Zoom = 64, view.V.Value = 3;
+    EXPECT_EQ(std::tuple(Py(view, b.Bottom), Px(view, -32768)), std::tuple((33022 - 3) * 64, -32768 * 64));
+}
+
+TEST(ViewportTest, VisibleTilesFontSizeAndScrollClamps) {
+    const std::tuple<int, int, int, int, int, int> cases[] = {
+        {16, 413, 488, 25, 30, 6}, {4, 1020, 3, 255, 0, 2}, {8, 7, 8, 0, 1, 2},     {12, 25, 36, 2, 3, 4},
+        {24, 0, 0, 0, 0, 10},      {64, 63, 65, 0, 1, 30},  {0, 100, 100, 0, 0, -1}};
+    for (auto [zoom, width, height, wide, high, points] : cases) {
+        ViewState view;
+        view.Zoom = zoom, view.SurfaceWidth = width, view.SurfaceHeight = height;
+        EXPECT_EQ(std::tuple(VisibleTilesWide(view), VisibleTilesHigh(view)), std::tuple(wide, high)) << zoom;
+        EXPECT_TRUE(points < 0 || SurfaceFontPointSize(zoom) == points) << zoom;
+    }
+    const std::tuple<int, int, int, int, bool> clamps[] = {{5, 231, 7, 7, true},     {5, 231, 5, 5, false},
+                                                           {5, 231, -3, 0, true},    {5, 231, 400, 231, true},
+                                                           {231, 98, 231, 98, true}, {0, -10, 4, 0, false}};
+    for (auto [value, maximum, request, result, changed] : clamps) {
+        ScrollBarState bar{value, maximum};
+        EXPECT_EQ(SetScrollValue(bar, request), changed) << request;
+        EXPECT_EQ(bar.Value, result) << request;
+    }
+}
+
+TEST(ViewportTest, VisibleListUsesTheFourConditions) {
+    LevelModel level;
+    level.LevelObjects = {Obj(1, 10, 0, -2), Obj(1, 40, 40, 2, 2), Obj(1, 0, 0), Obj(1, 35, 29)};
+    for (auto [hs, vs, visible] :  // 160 x 480 px at 16x: 10 whole columns, 30 rows
+         {std::tuple{0, 0, std::vector<int>{0, 2}},
+          {10, 0, {0}},
+          {11, 0, {}},
+          {25, 0, {3}},
+          {30, 10, {1, 3}}}) {
+        ViewState view;
+        view.SurfaceWidth = 160, view.SurfaceHeight = 480, view.H.Value = hs, view.V.Value = vs;
+        view.VisibleObjects = {99};
+        RebuildVisibleList(view, level);
+        EXPECT_EQ(view.VisibleObjects, visible) << hs << "," << vs;
+    }
+}
+
+}  // namespace
