@@ -1,10 +1,10 @@
 #include "edit/commands.h"
 
 #include <algorithm>
-#include <cmath>
 
 #include "catalogue/cataloguelist.h"
-#include "edit/entrybytes.h"
+#include "edit/mouse.h"
+#include "util/numbers.h"
 #include "edit/screenexits.h"
 #include "view/viewport.h"
 
@@ -13,10 +13,6 @@ namespace tarnloft {
 namespace {
 
 inline constexpr int LastEntryValue = SpriteEntryBase + 511;
-
-void ClampSelection(LevelModel& level) {
-    level.SelectedObject = std::clamp(level.SelectedObject, 0, std::max(0, level.LastObjectIndex()));
-}
 
 LevelObject NewEntry(const Catalogues& defs, int value) {
     LevelObject entry;
@@ -37,156 +33,110 @@ LevelObject NewEntry(const Catalogues& defs, int value) {
 }
 
 // One removal; false (with the message) when it would leave the level empty.
-bool RemoveSelected(EditorState& state, const Catalogues& defs, EditOutcome& outcome) {
+bool RemoveSelected(EditorState& state, ChangeReport& report) {
     LevelModel& level = state.Level;
     if (level.LastObjectIndex() < 1) {
-        outcome.Messages.push_back(Message{LastEntryTitle, LastEntryText});
+        report.Messages.push_back(Message{LastEntryTitle, LastEntryText});
         return false;
     }
-    ClampSelection(level);
-    const auto at = level.LevelObjects.begin() + level.SelectedObject;
-    CountEntryBytes(level, defs, *at, -1);
-    level.LevelObjects.erase(at);
+    // The selection is in range: the editor settles it after every operation.
+    level.LevelObjects.erase(level.LevelObjects.begin() + level.SelectedObject);
     if (level.SelectedObject > level.LastObjectIndex()) level.SelectedObject = level.LastObjectIndex();
     // The popup's lines name entries that may have moved.
-    state.Popup.Top = HiddenPopupTop;
+    ClosePopup(state, report);
     return true;
 }
 
 // Scroll position that centres tile `tile` on a surface `pixels` wide; ties to even.
 int CentredScroll(int tile, int pixels, int zoom) {
-    const double centred = tile - static_cast<double>(pixels) / (2.0 * (zoom > 0 ? zoom : 1));
-    return static_cast<int>(std::nearbyint(std::clamp(centred, -1e8, 1e8)));
+    return RoundHalfEven(tile - static_cast<double>(pixels) / (2.0 * (zoom > 0 ? zoom : 1)));
 }
 
-void SetScroll(ScrollBarState& bar, int value, EditOutcome& outcome) {
+void SetScroll(ScrollBarState& bar, int value, ChangeReport& report) {
     // A bar whose maximum lies below 0 is disabled and stays at 0.
     value = std::max(0, std::min(value, bar.Maximum));
     if (SetScrollValue(bar, value)) {
-        outcome.ScrollChanged = true;
-        outcome.Repaint = true;
+        report.ScrollChanged = true;
+        report.PictureChanged = true;
     }
 }
 
 }  // namespace
 
-EditOutcome CreateItem(EditorState& state, const Catalogues& defs, std::optional<int> selectedEntryValue) {
-    if (state.InScreenExitMode()) return CreateExit(state);
-    EditOutcome outcome;
+void CreateItem(EditorState& state, const Catalogues& defs, std::optional<int> selectedEntryValue,
+                ChangeReport& report) {
+    if (state.InScreenExitMode()) return CreateExit(state, report);
     if (selectedEntryValue && *selectedEntryValue == 0) {
-        outcome.Messages.push_back(Message{SpecialNudgeTitle, SpecialNudgeText});
-        return outcome;
+        report.Messages.push_back(Message{SpecialNudgeTitle, SpecialNudgeText});
+        return;
     }
     if (!selectedEntryValue) {
-        outcome.Messages.push_back(Message{NoSelectionTitle, NoSelectionText});
-        return outcome;
+        report.Messages.push_back(Message{NoSelectionTitle, NoSelectionText});
+        return;
     }
     const int value = *selectedEntryValue;
     // The catalogue list never holds other values.
-    if (value < 0 || value > LastEntryValue) return outcome;
+    if (value < 0 || value > LastEntryValue) return;
 
     LevelModel& level = state.Level;
     LevelObject entry = NewEntry(defs, value);
     // The view may show the area outside the level; keep what the record can hold.
-    entry.X = static_cast<uint8_t>(std::clamp(state.View.H.Value, 0, 255));
-    entry.Y = static_cast<uint8_t>(std::clamp(state.View.V.Value, 0, entry.IsSprite ? 127 : 255));
+    entry.X = static_cast<uint8_t>(std::clamp(state.View.H.Value, 0, LastColumn));
+    entry.Y = static_cast<uint8_t>(std::clamp(state.View.V.Value, 0, entry.IsSprite ? LastSpriteRow : LastRow));
     level.LevelObjects.push_back(entry);
-    CountEntryBytes(level, defs, entry, +1);
     if (!entry.IsSprite) level.SelectedObject = level.LastObjectIndex();
-    state.Popup.Top = HiddenPopupTop;
-
-    RebuildVisibleList(state.View, level);
-    outcome.Repaint = true;
-    return outcome;
+    ClosePopup(state, report);
+    report.PictureChanged = true;
 }
 
-EditOutcome RemoveItem(EditorState& state, const Catalogues& defs) {
-    if (state.InScreenExitMode()) return RemoveExit(state);
-    EditOutcome outcome;
-    if (RemoveSelected(state, defs, outcome)) {
-        RebuildVisibleList(state.View, state.Level);
-        outcome.Repaint = true;
-    }
-    return outcome;
+void RemoveItem(EditorState& state, ChangeReport& report) {
+    if (state.InScreenExitMode()) return RemoveExit(state, report);
+    if (RemoveSelected(state, report)) report.PictureChanged = true;
 }
 
-EditOutcome ClearLevel(EditorState& state, const Catalogues& defs) {
-    if (state.InScreenExitMode()) return ClearExits(state);
-    EditOutcome outcome;
+void ClearLevel(EditorState& state, ChangeReport& report) {
+    if (state.InScreenExitMode()) return ClearExits(state, report);
     bool removed = false;
     do {
-        removed = RemoveSelected(state, defs, outcome) || removed;
+        removed = RemoveSelected(state, report) || removed;
     } while (state.Level.LastObjectIndex() > 0);
-    if (removed) {
-        RebuildVisibleList(state.View, state.Level);
-        outcome.Repaint = true;
-    }
-    return outcome;
+    if (removed) report.PictureChanged = true;
 }
 
-EditOutcome GotoObject(EditorState& state) {
-    EditOutcome outcome;
+void GotoObject(EditorState& state, ChangeReport& report) {
     LevelModel& level = state.Level;
     ViewState& view = state.View;
-    if (level.LastObjectIndex() >= 0) {
-        ClampSelection(level);
-        const LevelObject& entry = level.LevelObjects[level.SelectedObject];
-        SetScroll(view.H, CentredScroll(entry.X, view.SurfaceWidth, view.Zoom), outcome);
-        SetScroll(view.V, CentredScroll(entry.Y, view.SurfaceHeight, view.Zoom), outcome);
-    }
-    RebuildVisibleList(view, level);
-    return outcome;
+    if (level.LastObjectIndex() < 0) return;
+    const LevelObject& entry = level.LevelObjects[level.SelectedObject];
+    SetScroll(view.H, CentredScroll(entry.X, view.SurfaceWidth, view.Zoom), report);
+    SetScroll(view.V, CentredScroll(entry.Y, view.SurfaceHeight, view.Zoom), report);
 }
 
-EditOutcome NextObject(EditorState& state) {
+void NextObject(EditorState& state, ChangeReport& report) {
     LevelModel& level = state.Level;
     if (level.SelectedObject < level.LastObjectIndex()) ++level.SelectedObject;
-    ClampSelection(level);
-    EditOutcome outcome = GotoObject(state);
-    outcome.Repaint = true;
-    return outcome;
+    GotoObject(state, report);
+    report.PictureChanged = true;
 }
 
-EditOutcome PreviousObject(EditorState& state) {
+void PreviousObject(EditorState& state, ChangeReport& report) {
     LevelModel& level = state.Level;
     if (level.SelectedObject > 0) --level.SelectedObject;
-    ClampSelection(level);
-    EditOutcome outcome = GotoObject(state);
-    outcome.Repaint = true;
-    return outcome;
+    GotoObject(state, report);
+    report.PictureChanged = true;
 }
 
-EditOutcome ArrowKey(EditorState& state, ArrowDirection direction) {
-    EditOutcome outcome;
+void ArrowKey(EditorState& state, ArrowDirection direction, ChangeReport& report) {
     ViewState& view = state.View;
     const bool horizontal = direction == ArrowDirection::Left || direction == ArrowDirection::Right;
     const int step = (direction == ArrowDirection::Left || direction == ArrowDirection::Up) ? -1 : 1;
     ScrollBarState& bar = horizontal ? view.H : view.V;
     const int target = bar.Value + step;
     // At either end of the range the key does nothing.
-    if (target < 0 || target > bar.Maximum) return outcome;
+    if (target < 0 || target > bar.Maximum) return;
     if (SetScrollValue(bar, target)) {
-        RebuildVisibleList(view, state.Level);
-        outcome.ScrollChanged = true;
-        outcome.Repaint = true;
-    }
-    return outcome;
-}
-
-EditOutcome KeyPressed(EditorState& state, const Catalogues& defs, int keyCode) {
-    switch (keyCode) {
-        case KeyDelete:
-            return RemoveItem(state, defs);
-        case KeyLeft:
-            return ArrowKey(state, ArrowDirection::Left);
-        case KeyUp:
-            return ArrowKey(state, ArrowDirection::Up);
-        case KeyRight:
-            return ArrowKey(state, ArrowDirection::Right);
-        case KeyDown:
-            return ArrowKey(state, ArrowDirection::Down);
-        default:
-            return EditOutcome{};
+        report.ScrollChanged = true;
+        report.PictureChanged = true;
     }
 }
 

@@ -1,11 +1,12 @@
-// Commands on the level's entries as a whole: create from the catalogue
-// list, remove, clear, go to / step through the selection, and the keys.
-// While Screen Exit mode is on, Create, Remove and Clear act on screen exits.
+// Command steps of the Editor on the level's entries as a whole: create from
+// the catalogue list, remove, clear, go to / step through the selection, and
+// the arrow keys. While Screen Exit mode is on, Create, Remove and Clear act
+// on screen exits. Called by Editor only, which settles the invariants.
 #pragma once
 #include <optional>
 
 #include "catalogue/catalogues.h"
-#include "edit/editorstate.h"
+#include "edit/changereport.h"
 
 namespace tarnloft {
 
@@ -22,28 +23,19 @@ inline constexpr const char* LastEntryText =
 // "&Create": selectedEntryValue is the value of the selected catalogue line
 // (0..255 object, 256..511 special, 512..1023 sprite), nullopt when no line
 // is selected.
-EditOutcome CreateItem(EditorState& state, const Catalogues& defs, std::optional<int> selectedEntryValue);
+void CreateItem(EditorState& state, const Catalogues& defs, std::optional<int> selectedEntryValue,
+                ChangeReport& report);
 // "&Remove" and the Delete key.
-EditOutcome RemoveItem(EditorState& state, const Catalogues& defs);
+void RemoveItem(EditorState& state, ChangeReport& report);
 // "Yes, I'm sure": removes all entries but one (or all screen exits).
-EditOutcome ClearLevel(EditorState& state, const Catalogues& defs);
+void ClearLevel(EditorState& state, ChangeReport& report);
 // "&Goto": centres the view on the selected entry as far as the scroll range allows.
-EditOutcome GotoObject(EditorState& state);
+void GotoObject(EditorState& state, ChangeReport& report);
 // "&>" and "&<": step the selection, then Goto.
-EditOutcome NextObject(EditorState& state);
-EditOutcome PreviousObject(EditorState& state);
+void NextObject(EditorState& state, ChangeReport& report);
+void PreviousObject(EditorState& state, ChangeReport& report);
 
-enum class ArrowDirection { Left, Up, Right, Down };
 // Scrolls the view one tile; nothing at either end of the scroll range.
-EditOutcome ArrowKey(EditorState& state, ArrowDirection direction);
-
-// Key codes the surface passes on: Delete 46, arrows 37 (left) to 40 (down).
-inline constexpr int KeyDelete = 46;
-inline constexpr int KeyLeft = 37;
-inline constexpr int KeyUp = 38;
-inline constexpr int KeyRight = 39;
-inline constexpr int KeyDown = 40;
-// The main window's key handler: Delete removes, the arrows scroll, other keys do nothing.
-EditOutcome KeyPressed(EditorState& state, const Catalogues& defs, int keyCode);
+void ArrowKey(EditorState& state, ArrowDirection direction, ChangeReport& report);
 
 }  // namespace tarnloft

@@ -1,12 +1,11 @@
-// Everything the main window edits: the level, the view, the pointer mode
-// and the small floating controls on the drawing surface. The window holds
-// one EditorState and mirrors it onto its widgets after each operation.
+// What the editor holds: the level, the view and the pointer tool. Only the
+// Editor (edit/editor.h) changes it; its steps (mouse, commands, screen
+// exits) work on it and leave the invariants to the editor's Settle step.
 #pragma once
 #include <string>
 #include <vector>
 
 #include "level/levelmodel.h"
-#include "util/message.h"
 #include "view/viewstate.h"
 
 namespace tarnloft {
@@ -21,53 +20,37 @@ enum class PointerShape { Arrow, Move, Cross, SizeWE, SizeNS, SizeNWSE };
 // (no drag step runs) but is not "no button" either (no hover feedback).
 enum class MouseButton { None, Left, Right, Middle, Several };
 
-inline constexpr int HiddenPopupTop = -512;
-inline constexpr int HiddenToolTipTop = -32;
+// The arrow keys, and the four move buttons of the Screen Exit Editor.
+enum class ArrowDirection { Left, Up, Right, Down };
 
 struct PopupLine {
     std::string Text;
     int Index = 0;  // entry of LevelObjects, taken at the right press
+    friend bool operator==(const PopupLine& a, const PopupLine& b) {
+        return a.Text == b.Text && a.Index == b.Index;
+    }
 };
 
-// lstPopup: placed on the surface; hidden by moving it to top -512.
-struct PopupState {
-    std::vector<PopupLine> Lines;
-    int Left = 0;
-    int Top = HiddenPopupTop;
-    bool Shown() const { return Top != HiddenPopupTop; }
-};
+// The pointer tool: what the held button does, and the lines of the open popup.
+struct PointerTool {
+    PointerMode Mode = PointerMode::NON;
+    int GrabOffsetX = 0;
+    int GrabOffsetY = 0;
+    bool PopupOpen = false;
+    std::vector<PopupLine> PopupLines;  // what a popup choice refers to
+    // The Screen Exit Editor takes input once it has shown an exit, until
+    // the last exit is removed.
+    bool ExitEditorEnabled = false;
 
-// lblToolTip: placed on the surface; hidden by moving it to top -32.
-struct ToolTipState {
-    std::string Caption;
-    int Left = 0;
-    int Top = HiddenToolTipTop;
+    bool InScreenExitMode() const { return Mode == PointerMode::SCR || Mode == PointerMode::SCX; }
 };
 
 struct EditorState {
     LevelModel Level;
     ViewState View;
-    PointerMode Mode = PointerMode::NON;
-    int GrabOffsetX = 0;
-    int GrabOffsetY = 0;
-    PopupState Popup;
-    ToolTipState ToolTip;
-    PointerShape Shape = PointerShape::Arrow;
-    std::string MousePos;                 // caption of lblMousePos
-    bool ScreenExitFrameShown = false;    // fraScreenExits visible
-    bool ScreenExitFrameEnabled = false;  // fraScreenExits enabled
+    PointerTool Tool;
 
-    bool InScreenExitMode() const { return Mode == PointerMode::SCR || Mode == PointerMode::SCX; }
-};
-
-// What the window must do after an operation.
-struct EditOutcome {
-    MessageList Messages;        // show in order
-    bool Repaint = false;        // run RepaintView and refresh the side panels
-    bool ScrollChanged = false;  // scroll values changed: sync the scroll bars
-    // Run ShowScreenExitInfo (fill the four exit boxes from SelectedScreenExit
-    // when it is not -1) without a full repaint. Repaint implies it as well.
-    bool ShowExitInfo = false;
+    bool InScreenExitMode() const { return Tool.InScreenExitMode(); }
 };
 
 }  // namespace tarnloft

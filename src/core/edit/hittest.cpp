@@ -1,22 +1,12 @@
 #include "edit/hittest.h"
 
-#include <cmath>
-
+#include "util/numbers.h"
 #include "view/renderer.h"
 #include "view/viewport.h"
 
 namespace tarnloft {
 
 namespace {
-
-// floor(value) as an int, kept far inside int range for absurd pointer positions.
-int FloorToInt(double value) {
-    if (std::isnan(value)) return 0;
-    const double limit = 1e8;
-    if (value > limit) return static_cast<int>(limit);
-    if (value < -limit) return static_cast<int>(-limit);
-    return static_cast<int>(std::floor(value));
-}
 
 bool ValidIndex(const LevelModel& level, int index) { return index >= 0 && index <= level.LastObjectIndex(); }
 
@@ -105,25 +95,25 @@ int FindScreenExitAt(const EditorState& state, double x, double y) {
     return -1;
 }
 
-void FillObjectPopup(EditorState& state, const Catalogues& defs, double x, double y) {
-    PopupState& popup = state.Popup;
-    popup.Lines.clear();
+PopupFeedback FillObjectPopup(EditorState& state, const Catalogues& defs, double x, double y) {
+    PointerTool& tool = state.Tool;
+    tool.PopupLines.clear();
     const std::vector<int>& visible = state.View.VisibleObjects;
     for (auto it = visible.rbegin(); it != visible.rend(); ++it) {
         const int index = *it;
         if (!ValidIndex(state.Level, index)) continue;
         if (IsCrossSectionHidden(state.View, state.Level, defs, index)) continue;
         if (BodyContains(state.View, state.Level.LevelObjects[index], x, y))
-            popup.Lines.push_back(PopupLine{ObjectLabel(state.Level, defs, index, true), index});
+            tool.PopupLines.push_back(PopupLine{ObjectLabel(state.Level, defs, index, true), index});
     }
-    if (popup.Lines.empty()) {
-        popup.Top = HiddenPopupTop;
-        return;
-    }
+    PopupFeedback popup;
+    tool.PopupOpen = !tool.PopupLines.empty();
+    if (!tool.PopupOpen) return popup;
+    popup.Shown = true;
     popup.Left = FloorToInt(x) - 16;
     popup.Top = FloorToInt(y) - 16;
-    // A pointer exactly at y = -496 would land on the hidden position.
-    if (popup.Top == HiddenPopupTop) popup.Top = HiddenPopupTop + 1;
+    popup.Lines = tool.PopupLines;
+    return popup;
 }
 
 }  // namespace tarnloft

@@ -4,7 +4,7 @@
 // top-left corner; they may be negative or beyond the surface during a drag.
 #pragma once
 #include "catalogue/catalogues.h"
-#include "edit/editorstate.h"
+#include "edit/changereport.h"
 
 namespace tarnloft {
 
@@ -35,8 +35,8 @@ int FindHeightHandleAt(const EditorState& state, const Catalogues& defs, double 
 // tile high, top-left of its screen) contains the pointer; -1 when none.
 int FindScreenExitAt(const EditorState& state, double x, double y);
 
-// Refills state.Popup with every item under the pointer, topmost first, and
-// places it at (x - 16, y - 16); hides it (top -512) when nothing is there.
-void FillObjectPopup(EditorState& state, const Catalogues& defs, double x, double y);
+// Opens the popup with every item under the pointer, topmost first, placed
+// at (x - 16, y - 16); closes it when nothing is there.
+PopupFeedback FillObjectPopup(EditorState& state, const Catalogues& defs, double x, double y);
 
 }  // namespace tarnloft

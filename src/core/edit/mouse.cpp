@@ -4,9 +4,9 @@
 #include <cmath>
 #include <string>
 
-#include "edit/entrybytes.h"
 #include "edit/hittest.h"
 #include "util/hex.h"
+#include "util/numbers.h"
 #include "view/renderer.h"
 #include "view/viewport.h"
 
@@ -14,85 +14,67 @@ namespace tarnloft {
 
 namespace {
 
-// Pixel positions of the floating controls are whole pixels; absurd or
-// non-finite pointer values are kept inside int range.
-int ToPixel(double value) {
-    if (std::isnan(value)) return 0;
-    return static_cast<int>(std::floor(std::clamp(value, -1e8, 1e8)));
-}
-
-// Nearest integer, ties to even (the default rounding mode).
-int RoundHalfEven(double value) {
-    if (std::isnan(value)) return 0;
-    return static_cast<int>(std::nearbyint(std::clamp(value, -1e8, 1e8)));
-}
-
 bool ValidSelection(const EditorState& state) {
     return state.Level.SelectedObject >= 0 && state.Level.SelectedObject <= state.Level.LastObjectIndex();
 }
 
-int ClampedFloorDiv(double pixels, int zoom) { return ToPixel(std::floor(pixels / (zoom > 0 ? zoom : 1))); }
-
-void HidePopup(EditorState& state) { state.Popup.Top = HiddenPopupTop; }
+int ClampedFloorDiv(double pixels, int zoom) { return FloorToInt(std::floor(pixels / (zoom > 0 ? zoom : 1))); }
 
 void PressLeft(EditorState& state, const Catalogues& defs, double x, double y) {
-    if (state.Mode == PointerMode::SCX) {
+    PointerTool& tool = state.Tool;
+    if (tool.Mode == PointerMode::SCX) {
         // A press while the exit editor is open only closes it.
-        state.Mode = PointerMode::NON;
+        tool.Mode = PointerMode::NON;
         state.View.Toggles.ScreenExitMode = false;
-        state.ScreenExitFrameShown = false;
         return;
     }
-    if (state.Mode == PointerMode::SCR) return;
+    if (tool.Mode == PointerMode::SCR) return;
 
     LevelModel& level = state.Level;
     const int body = FindObjectAt(state, defs, x, y);
     if (body >= 0) {
-        state.Mode = PointerMode::MOV;
+        tool.Mode = PointerMode::MOV;
         level.SelectedObject = body;
         const LevelObject& entry = level.LevelObjects[body];
-        state.GrabOffsetX =
+        tool.GrabOffsetX =
             RoundHalfEven(x - static_cast<double>(entry.X - state.View.H.Value) * state.View.Zoom);
-        state.GrabOffsetY =
+        tool.GrabOffsetY =
             RoundHalfEven(y - static_cast<double>(entry.Y - state.View.V.Value) * state.View.Zoom);
     }
     const int widthHandle = FindWidthHandleAt(state, defs, x, y);
     if (widthHandle >= 0) {
         level.SelectedObject = widthHandle;
-        state.Mode = PointerMode::RSX;
+        tool.Mode = PointerMode::RSX;
     }
     const int heightHandle = FindHeightHandleAt(state, defs, x, y);
     if (heightHandle >= 0) {
         level.SelectedObject = heightHandle;
-        state.Mode = PointerMode::RSY;
+        tool.Mode = PointerMode::RSY;
     }
     // The corner: both extents follow the pointer; the selection stays on the
     // height-handle entry.
-    if (widthHandle >= 0 && heightHandle >= 0) state.Mode = PointerMode::RSA;
+    if (widthHandle >= 0 && heightHandle >= 0) tool.Mode = PointerMode::RSA;
 
     const int exitIndex = FindScreenExitAt(state, x, y);
     if (exitIndex >= 0) {
-        state.Mode = PointerMode::SCR;
-        state.ScreenExitFrameShown = true;
+        tool.Mode = PointerMode::SCR;
         state.View.Toggles.ScreenExitMode = true;
         level.SelectedScreenExit = exitIndex;
-        state.ScreenExitFrameEnabled = true;
+        tool.ExitEditorEnabled = true;
     }
 }
 
 // Drops a copy of the selected entry on the tile under the pointer. The
 // position is clamped to what the record can hold.
-void Duplicate(EditorState& state, const Catalogues& defs, double x, double y) {
+void Duplicate(EditorState& state, double x, double y, ChangeReport& report) {
     if (!ValidSelection(state)) return;
     LevelModel& level = state.Level;
     LevelObject copy = level.LevelObjects[level.SelectedObject];
     const TilePoint tile = PointerTile(state.View, x, y);
-    copy.X = static_cast<uint8_t>(std::clamp(tile.X, 0, 255));
-    copy.Y = static_cast<uint8_t>(std::clamp(tile.Y, 0, copy.IsSprite ? 127 : 255));
+    copy.X = static_cast<uint8_t>(std::clamp(tile.X, 0, LastColumn));
+    copy.Y = static_cast<uint8_t>(std::clamp(tile.Y, 0, copy.IsSprite ? LastSpriteRow : LastRow));
     level.LevelObjects.push_back(copy);
-    CountEntryBytes(level, defs, copy, +1);
-    HidePopup(state);
-    RebuildVisibleList(state.View, level);
+    ClosePopup(state, report);
 }
 
 std::string ExitCaption(const ScreenExit& exit) {
@@ -100,43 +82,47 @@ std::string ExitCaption(const ScreenExit& exit) {
            ", Entrance at (" + Hex(exit.EntranceX) + "," + Hex(exit.EntranceY) + ")";
 }
 
-void Hover(EditorState& state, const Catalogues& defs, double x, double y) {
+void Hover(EditorState& state, const Catalogues& defs, double x, double y, ChangeReport& report) {
     const bool stationary = state.View.Toggles.Stationary;
-    ToolTipState& tip = state.ToolTip;
+    ToolTipFeedback tip;
+    PointerShape shape = PointerShape::Arrow;
     auto placeTip = [&] {
         if (stationary) return;
-        tip.Left = ToPixel(x) + 16;
-        tip.Top = ToPixel(y) - 32;
+        tip.Placement = ToolTipFeedback::Place::At;
+        tip.Left = FloorToInt(x) + 16;
+        tip.Top = FloorToInt(y) - 32;
     };
 
     const int body = FindObjectAt(state, defs, x, y);
     if (body < 0) {
-        if (!stationary) tip.Top = HiddenToolTipTop;
-        tip.Caption.clear();
+        if (!stationary) tip.Placement = ToolTipFeedback::Place::Hide;
+        tip.Caption = std::string();
     } else {
-        state.Shape = PointerShape::Move;
+        shape = PointerShape::Move;
         placeTip();
         tip.Caption = ObjectLabel(state.Level, defs, body, true);
     }
 
     const int exitIndex = FindScreenExitAt(state, x, y);
     if (exitIndex >= 0) {
-        state.Shape = PointerShape::Cross;
+        shape = PointerShape::Cross;
         placeTip();
         tip.Caption = ExitCaption(state.Level.ScreenExits[exitIndex]);
     }
 
     const bool onWidth = FindWidthHandleAt(state, defs, x, y) >= 0;
     const bool onHeight = FindHeightHandleAt(state, defs, x, y) >= 0;
-    if (onWidth) state.Shape = PointerShape::SizeWE;
-    if (onHeight) state.Shape = PointerShape::SizeNS;
-    if (onWidth && onHeight) state.Shape = PointerShape::SizeNWSE;
+    if (onWidth) shape = PointerShape::SizeWE;
+    if (onHeight) shape = PointerShape::SizeNS;
+    if (onWidth && onHeight) shape = PointerShape::SizeNWSE;
 
-    HidePopup(state);
+    report.Pointer.Shape = shape;
+    report.Pointer.ToolTip = tip;
+    ClosePopup(state, report);
 }
 
 bool Drag(EditorState& state, const Catalogues& defs, double x, double y) {
-    const PointerMode mode = state.Mode;
+    const PointerMode mode = state.Tool.Mode;
     if (mode != PointerMode::RSX && mode != PointerMode::RSY && mode != PointerMode::RSA &&
         mode != PointerMode::MOV)
         return false;
@@ -149,10 +135,10 @@ bool Drag(EditorState& state, const Catalogues& defs, double x, double y) {
     if (mode == PointerMode::RSX || mode == PointerMode::RSA)
         entry.Width = ClampDraggedExtent(defs, entry, tile.X - entry.X, Axis::Horizontal);
     if (mode == PointerMode::MOV) {
-        const int column = ClampedFloorDiv(x - state.GrabOffsetX, state.View.Zoom) + state.View.H.Value;
-        const int row = ClampedFloorDiv(y - state.GrabOffsetY, state.View.Zoom) + state.View.V.Value;
-        entry.X = static_cast<uint8_t>(std::clamp(column, 0, 255));
-        entry.Y = static_cast<uint8_t>(std::clamp(row, 0, 127));
+        const int column = ClampedFloorDiv(x - state.Tool.GrabOffsetX, state.View.Zoom) + state.View.H.Value;
+        const int row = ClampedFloorDiv(y - state.Tool.GrabOffsetY, state.View.Zoom) + state.View.V.Value;
+        entry.X = static_cast<uint8_t>(std::clamp(column, 0, LastColumn));
+        entry.Y = static_cast<uint8_t>(std::clamp(row, 0, LevelTilesHigh - 1));
     }
     return true;
 }
@@ -178,71 +164,76 @@ int16_t ClampDraggedExtent(const Catalogues& defs, const LevelObject& entry, int
     return static_cast<int16_t>(std::clamp(extent, lowest, 128));
 }
 
-EditOutcome MousePress(EditorState& state, const Catalogues& defs, MouseButton button, double x, double y) {
-    EditOutcome outcome;
+void ClosePopup(EditorState& state, ChangeReport& report) {
+    // Closing a closed popup changes nothing on screen; the report says so anyway,
+    // as the popup widget may have been placed by an earlier report.
+    state.Tool.PopupOpen = false;
+    report.Pointer.Popup = PopupFeedback{};
+}
+
+void MousePress(EditorState& state, const Catalogues& defs, MouseButton button, double x, double y,
+                ChangeReport& report) {
     switch (button) {
         case MouseButton::Left:
             PressLeft(state, defs, x, y);
             break;
         case MouseButton::Right:
-            FillObjectPopup(state, defs, x, y);
+            report.Pointer.Popup = FillObjectPopup(state, defs, x, y);
             break;
         case MouseButton::Middle:
-            if (!state.InScreenExitMode()) Duplicate(state, defs, x, y);
+            if (!state.InScreenExitMode()) Duplicate(state, x, y, report);
             break;
         default:
             break;
     }
-    outcome.Repaint = true;
-    return outcome;
+    report.PictureChanged = true;
 }
 
-EditOutcome MouseMove(EditorState& state, const Catalogues& defs, MouseButton held, double x, double y) {
-    EditOutcome outcome;
-    state.Shape = PointerShape::Arrow;
+void MouseMove(EditorState& state, const Catalogues& defs, MouseButton held, double x, double y,
+               ChangeReport& report) {
+    report.Pointer.Shape = PointerShape::Arrow;
     const TilePoint tile = PointerTile(state.View, x, y);
-    state.MousePos = "(" + Hex32(tile.X) + "," + Hex32(tile.Y) + ")";
+    report.Pointer.MousePosition = "(" + Hex32(tile.X) + "," + Hex32(tile.Y) + ")";
 
-    if (held == MouseButton::None) Hover(state, defs, x, y);
-    if (held == MouseButton::Left && Drag(state, defs, x, y)) outcome.Repaint = true;
+    if (held == MouseButton::None) Hover(state, defs, x, y, report);
+    if (held == MouseButton::Left && Drag(state, defs, x, y)) report.PictureChanged = true;
 
     if (state.View.Toggles.Stationary) {
-        state.ToolTip.Left = 0;
-        state.ToolTip.Top = state.View.SurfaceHeight - 16;
+        ToolTipFeedback tip = report.Pointer.ToolTip.value_or(ToolTipFeedback{});
+        tip.Placement = ToolTipFeedback::Place::At;
+        tip.Left = 0;
+        tip.Top = state.View.SurfaceHeight - 16;
+        report.Pointer.ToolTip = tip;
     }
-    return outcome;
 }
 
-EditOutcome MouseRelease(EditorState& state) {
+void MouseRelease(EditorState& state, ChangeReport&) {
     // SCR becomes SCX. SCX itself is only left by a left press or the menu,
     // so the mode stays in step with the menu tick and the shown editor.
-    if (state.Mode == PointerMode::SCR)
-        state.Mode = PointerMode::SCX;
-    else if (state.Mode != PointerMode::SCX)
-        state.Mode = PointerMode::NON;
-    return EditOutcome{};
+    PointerMode& mode = state.Tool.Mode;
+    if (mode == PointerMode::SCR)
+        mode = PointerMode::SCX;
+    else if (mode != PointerMode::SCX)
+        mode = PointerMode::NON;
 }
 
-EditOutcome PopupChoice(EditorState& state, int line) {
-    EditOutcome outcome;
-    const PopupState& popup = state.Popup;
-    const bool usable = popup.Shown() && line >= 0 && line < static_cast<int>(popup.Lines.size());
+void PopupChoice(EditorState& state, int line, ChangeReport& report) {
+    const PointerTool& tool = state.Tool;
+    const bool usable = tool.PopupOpen && line >= 0 && line < static_cast<int>(tool.PopupLines.size());
     if (!usable) {
-        HidePopup(state);
-        return outcome;
+        ClosePopup(state, report);
+        return;
     }
-    const int chosen = popup.Lines[line].Index;
-    const int topmost = popup.Lines.front().Index;
-    HidePopup(state);
+    const int chosen = tool.PopupLines[line].Index;
+    const int topmost = tool.PopupLines.front().Index;
+    ClosePopup(state, report);
     std::vector<LevelObject>& entries = state.Level.LevelObjects;
     // Lines taken before the level changed are ignored.
-    if (chosen < 0 || topmost > state.Level.LastObjectIndex() || chosen > topmost) return outcome;
+    if (chosen < 0 || topmost > state.Level.LastObjectIndex() || chosen > topmost) return;
 
     // The chosen entry takes the topmost one's index; those between move down.
     std::rotate(entries.begin() + chosen, entries.begin() + chosen + 1, entries.begin() + topmost + 1);
-    RebuildVisibleList(state.View, state.Level);
-    outcome.Repaint = true;
-    return outcome;
+    report.PictureChanged = true;
 }
 
 }  // namespace tarnloft

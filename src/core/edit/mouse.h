@@ -1,11 +1,12 @@
-// Mouse editing on the drawing surface: selecting, moving, resizing and
+// Mouse editing steps of the Editor: selecting, moving, resizing and
 // duplicating items, the hover feedback (pointer shape, tooltip, position
-// label) and the popup list that brings an overlapped item to the front.
+// text) and the popup list that brings an overlapped item to the front.
+// Called by Editor only, which settles the invariants afterwards.
 #pragma once
 #include <cstdint>
 
 #include "catalogue/catalogues.h"
-#include "edit/editorstate.h"
+#include "edit/changereport.h"
 
 namespace tarnloft {
 
@@ -21,12 +22,17 @@ enum class Axis { Horizontal, Vertical };
 int16_t ClampDraggedExtent(const Catalogues& defs, const LevelObject& entry, int extent, Axis axis);
 
 // A button went down on the surface at (x, y).
-EditOutcome MousePress(EditorState& state, const Catalogues& defs, MouseButton button, double x, double y);
+void MousePress(EditorState& state, const Catalogues& defs, MouseButton button, double x, double y,
+                ChangeReport& report);
 // The pointer moved; `held` is the button held (None when no button is down).
-EditOutcome MouseMove(EditorState& state, const Catalogues& defs, MouseButton held, double x, double y);
+void MouseMove(EditorState& state, const Catalogues& defs, MouseButton held, double x, double y,
+               ChangeReport& report);
 // Any button went up.
-EditOutcome MouseRelease(EditorState& state);
+void MouseRelease(EditorState& state, ChangeReport& report);
 // A click on line `line` (0-based) of the popup list.
-EditOutcome PopupChoice(EditorState& state, int line);
+void PopupChoice(EditorState& state, int line, ChangeReport& report);
+
+// Closes the popup (its lines name entries that may have moved).
+void ClosePopup(EditorState& state, ChangeReport& report);
 
 }  // namespace tarnloft

@@ -9,7 +9,7 @@ namespace tarnloft {
 
 namespace {
 
-inline constexpr int LastScreen = 15;
+inline constexpr int LastScreen = ScreensPerSide - 1;
 
 bool HasSelectedExit(const LevelModel& level) {
     return level.SelectedScreenExit >= 0 && level.SelectedScreenExit <= level.LastScreenExit();
@@ -21,23 +21,22 @@ bool StorableScreen(int column, int row) {
            !(column == LastScreen && row == LastScreen);
 }
 
-// After ShowScreenExitInfo has filled the boxes, the editor frame is enabled.
-void NoteExitInfo(EditorState& state, EditOutcome& outcome) {
-    outcome.ShowExitInfo = true;
-    if (HasSelectedExit(state.Level)) state.ScreenExitFrameEnabled = true;
+// After the boxes have been filled, the editor frame is enabled.
+void NoteExitInfo(EditorState& state, ChangeReport& report) {
+    report.ExitInfoChanged = true;
+    if (HasSelectedExit(state.Level)) state.Tool.ExitEditorEnabled = true;
 }
 
-bool RemoveSelectedExit(EditorState& state, EditOutcome& outcome) {
+bool RemoveSelectedExit(EditorState& state, ChangeReport& report) {
     LevelModel& level = state.Level;
     if (level.LastScreenExit() == -1) {
-        outcome.Messages.push_back(Message{ExitsGoneTitle, ExitsGoneText});
+        report.Messages.push_back(Message{ExitsGoneTitle, ExitsGoneText});
         return false;
     }
     level.SelectedScreenExit = std::clamp(level.SelectedScreenExit, 0, level.LastScreenExit());
     level.ScreenExits.erase(level.ScreenExits.begin() + level.SelectedScreenExit);
-    level.ObjectBytesUsed -= 5;
     if (level.SelectedScreenExit > level.LastScreenExit()) level.SelectedScreenExit = level.LastScreenExit();
-    if (level.LastScreenExit() == -1) state.ScreenExitFrameEnabled = false;
+    if (level.LastScreenExit() == -1) state.Tool.ExitEditorEnabled = false;
     return true;
 }
 
@@ -61,151 +60,121 @@ size_t CharacterCount(const std::string& text) {
         text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
 }
 
-std::string Pick(EditorState& state, ExitField field, int value) {
-    const std::string text = value < 0 ? Hex32(value) : Hex(static_cast<uint64_t>(value));
-    StoreExitField(state, field, text);
-    return text;
-}
-
 }  // namespace
 
-EditOutcome ToggleScreenExitMode(EditorState& state) {
-    EditOutcome outcome;
+void ToggleScreenExitMode(EditorState& state, ChangeReport& report) {
     LevelModel& level = state.Level;
     if (!state.View.Toggles.ScreenExitMode) {
         state.View.Toggles.ScreenExitMode = true;
-        state.Mode = PointerMode::SCX;
-        state.ScreenExitFrameShown = true;
+        state.Tool.Mode = PointerMode::SCX;
         level.SelectedScreenExit = level.LastScreenExit() >= 0 ? 0 : -1;
-        NoteExitInfo(state, outcome);
+        NoteExitInfo(state, report);
     } else {
         state.View.Toggles.ScreenExitMode = false;
-        state.Mode = PointerMode::NON;
-        state.ScreenExitFrameShown = false;
+        state.Tool.Mode = PointerMode::NON;
     }
-    return outcome;
 }
 
-EditOutcome CreateExit(EditorState& state) {
-    EditOutcome outcome;
+void CreateExit(EditorState& state, ChangeReport& report) {
     LevelModel& level = state.Level;
     ScreenExit exit;
     // The screen holding the view's top-left tile; a view beyond the level
     // is brought back to a screen the exit list can hold.
-    int column = std::clamp(state.View.H.Value / 16, 0, LastScreen);
-    int row = std::clamp(state.View.V.Value / 16, 0, LastScreen);
+    int column = std::clamp(state.View.H.Value / TilesPerScreen, 0, LastScreen);
+    int row = std::clamp(state.View.V.Value / TilesPerScreen, 0, LastScreen);
     if (!StorableScreen(column, row)) row = LastScreen - 1;
     exit.ScreenX = static_cast<uint8_t>(column);
     exit.ScreenY = static_cast<uint8_t>(row);
     level.ScreenExits.push_back(exit);
     level.SelectedScreenExit = level.LastScreenExit();
-    level.ObjectBytesUsed += 5;
-
-    RebuildVisibleList(state.View, level);
-    outcome.Repaint = true;
-    NoteExitInfo(state, outcome);
-    return outcome;
+    report.PictureChanged = true;
+    NoteExitInfo(state, report);
 }
 
-EditOutcome RemoveExit(EditorState& state) {
-    EditOutcome outcome;
-    if (RemoveSelectedExit(state, outcome)) {
-        RebuildVisibleList(state.View, state.Level);
-        outcome.Repaint = true;
-        NoteExitInfo(state, outcome);
+void RemoveExit(EditorState& state, ChangeReport& report) {
+    if (RemoveSelectedExit(state, report)) {
+        report.PictureChanged = true;
+        NoteExitInfo(state, report);
     }
-    return outcome;
 }
 
-EditOutcome ClearExits(EditorState& state) {
-    EditOutcome outcome;
+void ClearExits(EditorState& state, ChangeReport& report) {
     bool removed = false;
     do {
-        removed = RemoveSelectedExit(state, outcome) || removed;
+        removed = RemoveSelectedExit(state, report) || removed;
     } while (state.Level.LastScreenExit() != -1);
     if (removed) {
-        RebuildVisibleList(state.View, state.Level);
-        outcome.Repaint = true;
-        NoteExitInfo(state, outcome);
+        report.PictureChanged = true;
+        NoteExitInfo(state, report);
     }
-    return outcome;
 }
 
-EditOutcome MoveExit(EditorState& state, int index) {
-    EditOutcome outcome;
+void MoveExit(EditorState& state, ArrowDirection direction, ChangeReport& report) {
     LevelModel& level = state.Level;
-    if (!HasSelectedExit(level)) return outcome;
+    if (!HasSelectedExit(level)) return;
     ScreenExit& exit = level.ScreenExits[level.SelectedScreenExit];
     int column = exit.ScreenX;
     int row = exit.ScreenY;
-    switch (index) {
-        case 0:
+    switch (direction) {
+        case ArrowDirection::Right:
             ++column;
             break;
-        case 1:
+        case ArrowDirection::Up:
             --row;
             break;
-        case 2:
+        case ArrowDirection::Left:
             --column;
             break;
-        case 3:
+        case ArrowDirection::Down:
             ++row;
             break;
-        default:
-            return outcome;
     }
-    if (!StorableScreen(column, row)) return outcome;
+    if (!StorableScreen(column, row)) return;
     exit.ScreenX = static_cast<uint8_t>(column);
     exit.ScreenY = static_cast<uint8_t>(row);
-    outcome.Repaint = true;
-    NoteExitInfo(state, outcome);
-    return outcome;
+    report.PictureChanged = true;
+    NoteExitInfo(state, report);
 }
 
-EditOutcome ExitGoto(EditorState& state) {
-    EditOutcome outcome;
+void ExitGoto(EditorState& state, ChangeReport& report) {
     LevelModel& level = state.Level;
-    if (!HasSelectedExit(level)) return outcome;
+    if (!HasSelectedExit(level)) return;
     const ScreenExit& exit = level.ScreenExits[level.SelectedScreenExit];
     ViewState& view = state.View;
-    bool changed = SetScrollValue(view.H, std::max(0, std::min(16 * exit.ScreenX, view.H.Maximum)));
-    changed = SetScrollValue(view.V, std::max(0, std::min(16 * exit.ScreenY, view.V.Maximum))) || changed;
-    RebuildVisibleList(view, level);
-    NoteExitInfo(state, outcome);
+    bool changed =
+        SetScrollValue(view.H, std::max(0, std::min(TilesPerScreen * exit.ScreenX, view.H.Maximum)));
+    changed =
+        SetScrollValue(view.V, std::max(0, std::min(TilesPerScreen * exit.ScreenY, view.V.Maximum))) || changed;
+    NoteExitInfo(state, report);
     if (changed) {
-        outcome.ScrollChanged = true;
-        outcome.Repaint = true;
+        report.ScrollChanged = true;
+        report.PictureChanged = true;
     }
-    return outcome;
 }
 
-EditOutcome ExitNext(EditorState& state) {
+void ExitNext(EditorState& state, ChangeReport& report) {
     LevelModel& level = state.Level;
     if (level.SelectedScreenExit < level.LastScreenExit()) ++level.SelectedScreenExit;
-    return ExitGoto(state);
+    ExitGoto(state, report);
 }
 
-EditOutcome ExitPrevious(EditorState& state) {
+void ExitPrevious(EditorState& state, ChangeReport& report) {
     LevelModel& level = state.Level;
     if (level.SelectedScreenExit > 0) --level.SelectedScreenExit;
-    return ExitGoto(state);
+    ExitGoto(state, report);
 }
 
-EditOutcome StoreExitField(EditorState& state, ExitField field, const std::string& text) {
+void StoreExitField(EditorState& state, ExitField field, const std::string& text, ChangeReport&) {
     LevelModel& level = state.Level;
-    if (CharacterCount(text) >= 3 || !HasSelectedExit(level)) return EditOutcome{};
+    if (CharacterCount(text) >= 3 || !HasSelectedExit(level)) return;
     // Two hex digits at most, so the value fits a byte.
-    FieldOf(level.ScreenExits[level.SelectedScreenExit], field) =
-        static_cast<uint8_t>(ParseHexBox(text) & 0xFF);
-    return EditOutcome{};
+    FieldOf(level.ScreenExits[level.SelectedScreenExit], field) = static_cast<uint8_t>(ParseHexBox(text) & 0xFF);
 }
 
-std::string PickDestination(EditorState& state, int value) {
-    return Pick(state, ExitField::Destination, value);
-}
-
-std::string PickEntranceType(EditorState& state, int value) {
-    return Pick(state, ExitField::EntranceType, value);
+void PickExitValue(EditorState& state, ExitField field, int value, ChangeReport& report) {
+    const std::string text = value < 0 ? Hex32(value) : Hex(static_cast<uint64_t>(value));
+    StoreExitField(state, field, text, report);
+    report.FieldText = ExitFieldText{field, text};
 }
 
 }  // namespace tarnloft

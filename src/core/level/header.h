@@ -5,13 +5,14 @@
 #include <optional>
 #include <string>
 
+#include "level/levelmodel.h"
 #include "util/message.h"
 
 namespace tarnloft {
 
 class RomImage;
 
-using HeaderBytesArray = std::array<uint8_t, 10>;
+using HeaderBytesArray = std::array<uint8_t, HeaderSize>;
 
 inline constexpr int HeaderFieldCount = 17;
 

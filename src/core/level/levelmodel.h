@@ -7,6 +7,16 @@
 
 namespace tarnloft {
 
+// Sizes fixed by the image format.
+inline constexpr int HeaderSize = 10;         // header bytes in front of the object stream
+inline constexpr int ExitRecordSize = 5;      // one screen exit
+inline constexpr int SpriteRecordSize = 3;    // one sprite
+inline constexpr int TilesPerScreen = 16;     // a screen is 16 x 16 tiles
+inline constexpr int ScreensPerSide = 16;     // screen columns and rows 0..15
+inline constexpr int LastColumn = 255;        // X of any record: one byte
+inline constexpr int LastRow = 255;           // Y of an object record: one byte
+inline constexpr int LastSpriteRow = 127;     // Y of a sprite record: seven bits
+
 struct LevelObject {
     uint8_t Number = 0;
     uint8_t SubNumber = 0;  // special number, or bit 8 of a sprite number
@@ -41,7 +51,7 @@ struct LevelModel {
     std::vector<ScreenExit> ScreenExits;
     int SelectedObject = 0;
     int SelectedScreenExit = 0;
-    std::array<uint8_t, 10> HeaderBytes{};
+    std::array<uint8_t, HeaderSize> HeaderBytes{};
 
     // 1-based file positions, fixed at load time.
     int64_t ObjectDataPos = 0;

@@ -6,13 +6,6 @@
 
 namespace tarnloft {
 
-std::optional<LayoutRect> LayoutResult::Find(const std::string& name) const {
-    for (const PlacedControl& c : Controls) {
-        if (c.Name == name) return c.Geometry;
-    }
-    return std::nullopt;
-}
-
 int ListColumnWidth(const ViewState& view) {
     return view.Toggles.SeparateObjects ? 0 : LayoutDesign::ListColumnWidth;
 }
@@ -20,8 +13,6 @@ int ListColumnWidth(const ViewState& view) {
 int MinimumClientWidth(const ViewState& view) {
     return ListColumnWidth(view) + LayoutDesign::MinimumWidthBeyondList;
 }
-
-int MinimumClientHeight() { return LayoutDesign::MinimumHeight; }
 
 namespace {
 // Recomputes one scroll bar's range for the tiles that fit, and pulls its
@@ -63,17 +54,16 @@ LayoutResult LayoutPass(const LayoutInput& input, ViewState& view, const LevelMo
     const LayoutRect vscRect{levelRect.Left + levelRect.Width, 0, bar, sh - bar};
     const int framesLeft = vscRect.Left + vscRect.Width + 8;
 
-    r.Controls = {
-        {"lstObjects", {8, optionsHeight + 16, D::ObjectListWidth, std::max(0, sh - optionsHeight - 80)}},
-        {"fraSubPanel", {8, sh - 56, D::SubPanelWidth, D::SubPanelHeight}},
-        {"Level", levelRect},
-        {"hscLevelPos", {levelRect.Left, sh - bar, levelRect.Width, bar}},
-        {"vscLevelPos", vscRect},
-        {"fraObjectInfo", {framesLeft, D::ObjectInfo.Top, D::ObjectInfo.Width, D::ObjectInfo.Height}},
-        {"fraLevelInfo", {framesLeft, D::LevelInfo.Top, D::LevelInfo.Width, D::LevelInfo.Height}},
-        {"fraScreenExits", {framesLeft, D::ScreenExits.Top, D::ScreenExits.Width, D::ScreenExits.Height}},
-        {"fraListOptions", D::ListOptions},
-    };
+    PanelPlacement& p = r.Panels;
+    p.ObjectList = {8, optionsHeight + 16, D::ObjectListWidth, std::max(0, sh - optionsHeight - 80)};
+    p.SubPanel = {8, sh - 56, D::SubPanelWidth, D::SubPanelHeight};
+    p.Surface = levelRect;
+    p.HorizontalBar = {levelRect.Left, sh - bar, levelRect.Width, bar};
+    p.VerticalBar = vscRect;
+    p.ObjectInfo = {framesLeft, D::ObjectInfo.Top, D::ObjectInfo.Width, D::ObjectInfo.Height};
+    p.LevelInfo = {framesLeft, D::LevelInfo.Top, D::LevelInfo.Width, D::LevelInfo.Height};
+    p.ScreenExits = {framesLeft, D::ScreenExits.Top, D::ScreenExits.Width, D::ScreenExits.Height};
+    p.ListOptions = D::ListOptions;
 
     view.SurfaceWidth = levelRect.Width;
     view.SurfaceHeight = levelRect.Height;

@@ -3,9 +3,6 @@
 // that follow from the size of the drawing surface, and the view commands
 // that change zoom or the out-of-level area.
 #pragma once
-#include <optional>
-#include <string>
-#include <vector>
 
 #include "level/levelmodel.h"
 #include "view/viewstate.h"
@@ -44,9 +41,17 @@ struct LayoutInput {
     int ListOptionsHeight = LayoutDesign::ListOptions.Height;
 };
 
-struct PlacedControl {
-    std::string Name;  // objectName
-    LayoutRect Geometry;
+// Where the layout pass puts each panel, in pixels of the client area.
+struct PanelPlacement {
+    LayoutRect ObjectList;     // lstObjects
+    LayoutRect SubPanel;       // fraSubPanel
+    LayoutRect Surface;        // Level
+    LayoutRect HorizontalBar;  // hscLevelPos
+    LayoutRect VerticalBar;    // vscLevelPos
+    LayoutRect ObjectInfo;     // fraObjectInfo
+    LayoutRect LevelInfo;      // fraLevelInfo
+    LayoutRect ScreenExits;    // fraScreenExits
+    LayoutRect ListOptions;    // fraListOptions
 };
 
 struct LayoutResult {
@@ -64,22 +69,17 @@ struct LayoutResult {
     // fraSubPanel, fraListOptions and lstObjects: shown with the list column.
     bool LeftColumnShown = true;
 
-    // lstObjects, fraSubPanel, Level, hscLevelPos, vscLevelPos,
-    // fraObjectInfo, fraLevelInfo, fraScreenExits, fraListOptions.
-    std::vector<PlacedControl> Controls;
+    PanelPlacement Panels;
 
     // A scroll position was pulled down to a new maximum: the window must
     // repaint (RebuildVisibleList has already run).
     bool ScrollChanged = false;
-
-    std::optional<LayoutRect> Find(const std::string& name) const;
 };
 
 // Width of the left panel column: 0 with the separate object list window, else 192.
 int ListColumnWidth(const ViewState& view);
 // Smallest client width / height the window may keep.
 int MinimumClientWidth(const ViewState& view);
-int MinimumClientHeight();
 
 // The layout pass: places the panels, enforces the minimum size, stores the
 // surface size in the view, recomputes the scroll ranges (unless the area

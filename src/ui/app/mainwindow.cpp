@@ -2,26 +2,23 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QGroupBox>
 #include <QKeyEvent>
 #include <QLayout>
-#include <QLineEdit>
+#include <QListWidget>
 #include <QMenuBar>
-#include <QPalette>
+#include <QScrollBar>
 
-#include "prompts/prompts.h"
 #include "catalogue/definitionfiles.h"
-#include "dialogs/aboutdialog.h"
-#include "dialogs/headerdialog.h"
-#include "dialogs/hexdialog.h"
-#include "dialogs/levelindexdialog.h"
-#include "dialogs/leveloffsetdialog.h"
-#include "dialogs/objectlistwindow.h"
 #include "level/levelio.h"
-#include "view/layout.h"
+#include "panels/cataloguepanel.h"
+#include "panels/levelinfopanel.h"
+#include "panels/screenexitpanel.h"
+#include "panels/selectionpanel.h"
+#include "prompts/prompts.h"
 #include "surface/levelsurface.h"
-#include "surface/qtcanvas.h"
-#include "view/renderer.h"
-#include "view/viewport.h"
+#include "view/layout.h"
+#include "widgets/qtstrings.h"
 
 namespace tarnloft {
 
@@ -37,19 +34,21 @@ const char* const OpenErrorTitle = "Tarnloft - Cannot open ROM";
 
 std::string FileCaption(const std::string& path) { return FileNameOf(path) + " - Tarnloft"; }
 
-QString ToQString(const std::string& text) { return QString::fromLocal8Bit(text.c_str()); }
+void PlaceRect(QWidget* widget, const LayoutRect& r) {
+    widget->setGeometry(r.Left, r.Top, std::max(0, r.Width), std::max(0, r.Height));
+}
 }  // namespace
 
 MainWindow::MainWindow(Prompts& prompts, std::string dataFolder, QWidget* parent)
     : QMainWindow(parent), prompts_(prompts), dataFolder_(std::move(dataFolder)) {
     setObjectName(QStringLiteral("frmLevel"));
     setWindowTitle(QStringLiteral("Tarnloft"));
+    // The window hears each report first (messages, layout), then the panels and the surface.
+    connect(&session_, &EditorSession::Changed, this, &MainWindow::ShowReport);
     BuildMenus();
     BuildPanels();
-    ConnectEditing();
     // One application-wide filter: Ctrl+C and Ctrl+E belong to the menu even
-    // while a text box has the focus, and it also sees the client area's
-    // resizes and the filter box's key releases.
+    // while a text box has the focus, and it also sees the client area's resizes.
     qApp->installEventFilter(this);
     // The design size is the client area below the menu bar.
     const QSize design(LayoutDesign::ClientWidth, LayoutDesign::ClientHeight);
@@ -60,25 +59,61 @@ MainWindow::MainWindow(Prompts& prompts, std::string dataFolder, QWidget* parent
     LayoutWindow();
 }
 
-MainWindow::~MainWindow() {
-    qApp->removeEventFilter(this);
-    // The separate list window is a top-level window of its own.
-    delete objectListWindow_;
+MainWindow::~MainWindow() { qApp->removeEventFilter(this); }
+
+void MainWindow::BuildPanels() {
+    client_ = new QWidget(this);
+    client_->setObjectName(QStringLiteral("client"));
+    setCentralWidget(client_);
+
+    surface_ = new LevelSurface(session_, client_);
+    hscLevelPos_ = new QScrollBar(Qt::Horizontal, client_);
+    hscLevelPos_->setObjectName(QStringLiteral("hscLevelPos"));
+    vscLevelPos_ = new QScrollBar(Qt::Vertical, client_);
+    vscLevelPos_->setObjectName(QStringLiteral("vscLevelPos"));
+    for (QScrollBar* bar : {hscLevelPos_, vscLevelPos_}) {
+        bar->setSingleStep(1);
+        bar->setPageStep(TilesPerScreen);  // one screen
+    }
+    levelInfo_ = new LevelInfoPanel(session_, client_);
+    selection_ = new SelectionPanel(session_, client_);
+    catalogue_ = new CataloguePanel(session_, client_);
+    // The Screen Exit Editor covers the object info while shown.
+    screenExits_ = new ScreenExitPanel(session_, client_);
+    screenExits_->raise();
+    // The surface hears the report after the panels.
+    connect(&session_, &EditorSession::Changed, surface_, &LevelSurface::ShowReport);
+
+    connect(surface_, &LevelSurface::Pressed, this,
+            [this](MouseButton button, double x, double y) { session_.Apply(&Editor::Press, button, x, y); });
+    connect(surface_, &LevelSurface::Moved, this,
+            [this](MouseButton held, double x, double y) { session_.Apply(&Editor::Move, held, x, y); });
+    connect(surface_, &LevelSurface::Released, this, [this] { session_.Apply(&Editor::Release); });
+    connect(surface_, &LevelSurface::ArrowPressed, this,
+            [this](ArrowDirection direction) { session_.Apply(&Editor::Arrow, direction); });
+    connect(surface_, &LevelSurface::DeletePressed, this, [this] { session_.Apply(&Editor::Remove); });
+    connect(surface_, &LevelSurface::PopupLineChosen, this,
+            [this](int line) { session_.Apply(&Editor::ChoosePopupLine, line); });
+    connect(hscLevelPos_, &QScrollBar::valueChanged, this,
+            [this](int value) { session_.Apply(&Editor::ScrollTo, true, value); });
+    connect(vscLevelPos_, &QScrollBar::valueChanged, this,
+            [this](int value) { session_.Apply(&Editor::ScrollTo, false, value); });
+    connect(catalogue_, &CataloguePanel::ListWindowClosed, this, [this] {
+        // The window is gone; the toggle follows (it was on).
+        if (State().View.Toggles.SeparateObjects) session_.Apply(&Editor::ToggleSeparateObjects, CurrentLayoutInput());
+    });
 }
 
 bool MainWindow::Startup() {
-    ZoomTo(state_.View, 16);
-    surfaceFontSize_ = SurfaceFontPointSize(state_.View.Zoom);
-
     DefinitionLoad load = LoadDefinitionFiles(dataFolder_);
     if (!load.Ok) {
         prompts_.ShowMessage(DefinitionErrorTitle, load.Error);
         EndProgram();
         return false;
     }
-    defs_ = std::move(load.Defs);
-    FillExitLists();
-    RemakeObjectList();
+    session_.SetDefs(std::move(load.Defs));
+    screenExits_->FillLists();
+    catalogue_->RemakeObjectList();
 
     prompts_.ShowMessage(VersionWarningTitle, VersionWarningText);
     for (;;) {
@@ -94,7 +129,7 @@ bool MainWindow::Startup() {
         // The image could not be used: ask again.
     }
     LayoutWindow();
-    RepaintView();
+    session_.Apply(&Editor::Redraw);
     return true;
 }
 
@@ -110,7 +145,7 @@ bool MainWindow::OpenAndLoadFirstLevel(const std::string& path, bool atStartup, 
         if (!atStartup) setWindowTitle(previousCaption);
         return false;
     }
-    LoadResult result = tarnloft::LoadLevelIndex(probe, defs_, 0);
+    LoadResult result = tarnloft::LoadLevelIndex(probe, Defs(), 0);
     prompts_.ShowAll(result.Messages);
     if (result.EndProgram) {
         endProgram = true;
@@ -122,7 +157,7 @@ bool MainWindow::OpenAndLoadFirstLevel(const std::string& path, bool atStartup, 
         return false;
     }
     probe.Close();
-    if (std::optional<std::string> error = rom_.Open(path)) {
+    if (std::optional<std::string> error = session_.Rom().Open(path)) {
         prompts_.ShowMessage(OpenErrorTitle, *error);
         if (!atStartup) setWindowTitle(previousCaption);
         return false;
@@ -132,62 +167,101 @@ bool MainWindow::OpenAndLoadFirstLevel(const std::string& path, bool atStartup, 
 }
 
 bool MainWindow::LoadLevelIndex(int64_t index) {
-    LoadResult result = tarnloft::LoadLevelIndex(rom_, defs_, index);
+    LoadResult result = tarnloft::LoadLevelIndex(session_.Rom(), Defs(), index);
     prompts_.ShowAll(result.Messages);
     if (result.EndProgram) {
         EndProgram();
         return false;
     }
     if (!result.Ok) return false;
-    AdoptLevel(std::move(result.Level), LevelIndexCaption(index, FileNameOf(rom_.Path())));
+    AdoptLevel(std::move(result.Level), LevelIndexCaption(index, FileNameOf(Rom().Path())));
     return true;
 }
 
 bool MainWindow::LoadLevelOffset(int64_t levelOffset, int64_t spriteOffset) {
-    LoadResult result = tarnloft::LoadLevelOffset(rom_, defs_, levelOffset, spriteOffset);
+    LoadResult result = tarnloft::LoadLevelOffset(session_.Rom(), Defs(), levelOffset, spriteOffset);
     prompts_.ShowAll(result.Messages);
     if (result.EndProgram) {
         EndProgram();
         return false;
     }
     if (!result.Ok) return false;
-    AdoptLevel(std::move(result.Level),
-               LevelOffsetCaption(levelOffset, spriteOffset, FileNameOf(rom_.Path())));
+    AdoptLevel(std::move(result.Level), LevelOffsetCaption(levelOffset, spriteOffset, FileNameOf(Rom().Path())));
     return true;
 }
 
 // A new level replaces the old one; zoom, scroll positions and toggles stay.
 void MainWindow::AdoptLevel(LevelModel&& level, const std::string& caption) {
-    state_.Level = std::move(level);
-    // Popup lines name entries of the level that was on screen.
-    state_.Popup.Lines.clear();
-    state_.Popup.Top = HiddenPopupTop;
     setWindowTitle(ToQString(caption));
-    RebuildVisibleList(state_.View, state_.Level);
-    RepaintView();
-    SyncSurfaceControls();
+    session_.Apply(&Editor::AdoptLevel, std::move(level));
 }
 
-void MainWindow::RepaintView() {
-    QImage& picture = surface_->Picture();
-    {
-        const QPalette palette = surface_->palette();
-        QtCanvas canvas(picture, surfaceFontSize_, palette.color(QPalette::Button),
-                        palette.color(QPalette::ButtonText));
-        tarnloft::RepaintView(canvas, state_.View, state_.Level, defs_);
+void MainWindow::ShowReport(const ChangeReport& report) {
+    prompts_.ShowAll(report.Messages);
+    if (ended_) return;
+    if (report.Layout) ApplyLayout(*report.Layout);
+    if (report.ScrollChanged) SyncScrollBars();
+    const ViewToggles& toggles = State().View.Toggles;
+    mnuViewCross_->setChecked(toggles.CrossSection);
+    mnuViewScreenExit_->setChecked(toggles.ScreenExitMode);
+    mnuViewOutofbounds_->setChecked(toggles.OutOfBounds);
+    mnuViewSeperateobjects_->setChecked(toggles.SeparateObjects);
+    mnuViewSmallgrid_->setChecked(toggles.SmallGrid);
+    mnuViewTransparent_->setChecked(toggles.Transparent);
+    mnuViewStationary_->setChecked(toggles.Stationary);
+    for (QAction* action : zoomActions_) action->setChecked(action->property("index").toInt() == State().View.Zoom);
+}
+
+LayoutInput MainWindow::CurrentLayoutInput() const {
+    LayoutInput input;
+    input.ClientWidth = isMinimized() ? 0 : client_->width();
+    input.ClientHeight = client_->height();
+    const int optionsHeight = catalogue_->Options()->height();
+    input.ListOptionsHeight = optionsHeight > 0 ? optionsHeight : LayoutDesign::ListOptions.Height;
+    return input;
+}
+
+void MainWindow::LayoutWindow() { session_.Apply(&Editor::Layout, CurrentLayoutInput()); }
+
+void MainWindow::ApplyLayout(const LayoutResult& layout) {
+    if (layout.Skipped) return;
+    // The toolkit keeps the window from being made smaller than the layout allows.
+    client_->setMinimumSize(MinimumClientWidth(State().View), LayoutDesign::MinimumHeightTest);
+    if (layout.ResizeWidth || layout.ResizeHeight) {
+        const int extraHeight = height() - client_->height();
+        const int extraWidth = width() - client_->width();
+        resize((layout.ResizeWidth ? layout.NewWidth : client_->width()) + extraWidth,
+               (layout.ResizeHeight ? layout.NewHeight : client_->height()) + extraHeight);
     }
-    surface_->update();
-    ShowSelectionInfo();
-    ShowScreenExitInfo();
+    catalogue_->SetShown(layout.LeftColumnShown);
+    const PanelPlacement& p = layout.Panels;
+    PlaceRect(catalogue_->List(), p.ObjectList);
+    PlaceRect(catalogue_->Buttons(), p.SubPanel);
+    PlaceRect(surface_, p.Surface);
+    PlaceRect(hscLevelPos_, p.HorizontalBar);
+    PlaceRect(vscLevelPos_, p.VerticalBar);
+    PlaceRect(selection_, p.ObjectInfo);
+    PlaceRect(levelInfo_, p.LevelInfo);
+    PlaceRect(screenExits_, p.ScreenExits);
+    PlaceRect(catalogue_->Options(), p.ListOptions);
 }
 
-void MainWindow::ResetHeader(const HeaderBytesArray& bytes) { state_.Level.HeaderBytes = bytes; }
+void MainWindow::SyncScrollBars() {
+    auto sync = [](QScrollBar* bar, const ScrollBarState& state) {
+        const QSignalBlocker blocker(bar);
+        bar->setRange(0, std::max(0, state.Maximum));
+        bar->setValue(state.Value);
+        bar->setEnabled(state.Enabled);
+    };
+    sync(hscLevelPos_, State().View.H);
+    sync(vscLevelPos_, State().View.V);
+}
 
 void MainWindow::EndProgram() {
     if (ended_) return;
     ended_ = true;
-    rom_.Close();
-    if (objectListWindow_) objectListWindow_->hide();
+    session_.Rom().Close();
+    catalogue_->HideListWindow();
     prompts_.EndProgram();
 }
 
@@ -211,10 +285,6 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     if (watched == client_ && event->type() == QEvent::Resize) LayoutWindow();
-    if (watched == txtFilter_ && event->type() == QEvent::KeyRelease) {
-        // Every key released in the filter box rebuilds the list, changed text or not.
-        RemakeObjectList();
-    }
     return QMainWindow::eventFilter(watched, event);
 }
 

@@ -1,6 +1,7 @@
-// The main window frmLevel: holds the open image, the catalogues and the
-// editor state, turns the user's actions into calls of the core, and shows
-// the core's state on its widgets afterwards.
+// The main window frmLevel: builds the menus, owns the editor session and
+// the dialogs, and lays out the panels. What the user does reaches the core
+// Editor through the session; each panel and the surface refresh themselves
+// from the session's change reports.
 //
 // Menu items are QActions named after their menu entries; the seven zoom
 // entries share the objectName "mnuViewZoom" and carry their zoom factor as
@@ -9,40 +10,30 @@
 #pragma once
 #include <QMainWindow>
 #include <QPointer>
-#include <array>
 #include <cstdint>
-#include <map>
-#include <optional>
 #include <string>
 #include <vector>
 
-#include "catalogue/cataloguelist.h"
-#include "catalogue/catalogues.h"
-#include "edit/editorstate.h"
-#include "level/header.h"
-#include "rom/romimage.h"
+#include "edit/changereport.h"
+#include "session/editorsession.h"
 
 class QAction;
-class QCheckBox;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QListWidget;
 class QMenu;
-class QPushButton;
 class QScrollBar;
 
 namespace tarnloft {
 
 class Prompts;
 class LevelSurface;
+class CataloguePanel;
+class SelectionPanel;
+class LevelInfoPanel;
+class ScreenExitPanel;
 class AboutDialog;
 class HeaderDialog;
 class HexDialog;
 class LevelIndexDialog;
 class LevelOffsetDialog;
-class ObjectListWindow;
-struct LayoutResult;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -51,9 +42,9 @@ public:
     MainWindow(Prompts& prompts, std::string dataFolder, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    // Start-up: zoom, definition files, the version warning, choosing and
-    // opening an image, level 0. False when the program has to end (the
-    // prompts' EndProgram has then been called).
+    // Start-up: definition files, the version warning, choosing and opening
+    // an image, level 0. False when the program has to end (the prompts'
+    // EndProgram has then been called).
     bool Startup();
 
     // Loads a level of the open image. On failure the messages are shown and
@@ -61,46 +52,27 @@ public:
     bool LoadLevelIndex(int64_t index);
     bool LoadLevelOffset(int64_t levelOffset, int64_t spriteOffset);
 
-    // Rebuilds lstObjects (and the separate window's copy) from the catalogues,
-    // the check boxes and the filter text.
-    void RemakeObjectList();
-    // Clears and redraws the level picture, then refreshes the side panels.
-    void RepaintView();
-    // Takes over edited header bytes; they reach the image with the next save.
-    void ResetHeader(const HeaderBytesArray& bytes);
-
-    const EditorState& State() const { return state_; }
-    EditorState& MutableState() { return state_; }
-    const Catalogues& Defs() const { return defs_; }
-    const RomImage& Rom() const { return rom_; }
-    int32_t BadgerCount() const { return badgerCount_; }
+    EditorSession& Session() { return session_; }
+    const EditorState& State() const { return session_.State(); }
+    const Catalogues& Defs() const { return session_.Defs(); }
+    const RomImage& Rom() const { return session_.Rom(); }
     LevelSurface* Surface() const { return surface_; }
-    // Point size of the surface font for the current zoom.
-    int SurfaceFontSize() const { return surfaceFontSize_; }
-
-    // Carries out what an editing operation asks for: messages, scroll bars,
-    // repaint, and the surface's popup, hover label and pointer shape.
-    void ApplyOutcome(const EditOutcome& outcome);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
+private slots:
+    // Messages, layout, scroll bars and menu ticks of one change report.
+    void ShowReport(const tarnloft::ChangeReport& report);
+
 private:
     // mainwindow_menus.cpp
     void BuildMenus();
-    QAction* AddAction(QMenu* menu, const char* name, const char* caption, const char* shortcut = nullptr,
-                       bool checkable = false);
-    void AddSeparator(QMenu* menu, const char* name);
     void OpenRom();
     void SaveLevel();
-    void Quit();
     void Zoom(int zoom);
-    void ToggleView(bool ViewToggles::*toggle, QAction* action);
-    void ToggleOutOfBounds();
     void ToggleSeparateObjects();
-    void ToggleScreenExitMode();
-    void ClearLevel();
     void FetchBadger();
     void ShowLevelIndexDialog();
     void ShowLevelOffsetDialog();
@@ -108,86 +80,34 @@ private:
     void ShowHexDialog();
     void ShowAboutDialog();
     void ShowModal(QWidget* dialog);
-    ObjectListWindow* EnsureObjectListWindow();
 
-    // mainwindow_panels.cpp
+    // mainwindow.cpp
     void BuildPanels();
-    QGroupBox* AddFrame(const char* name, const char* caption);
-    QLabel* AddLabel(QWidget* parent, const char* name, const char* caption, int left, int top, int width,
-                     int height);
-    QPushButton* AddButton(QWidget* parent, const char* name, const char* caption, int left, int top,
-                           int width, int height);
-    QLineEdit* AddTextBox(QWidget* parent, const char* name, int left, int top, int width, int height);
+    LayoutInput CurrentLayoutInput() const;
     void LayoutWindow();
     void ApplyLayout(const LayoutResult& layout);
     void SyncScrollBars();
-    void SyncSurfaceControls();
-    void SyncScreenExitFrame();
-    void ShowSelectionInfo();
-    void ShowScreenExitInfo();
-    void FillExitLists();
-    // Refills the separate list window (when it exists) with the texts of lstObjects.
-    void MirrorObjectList();
-
-    // mainwindow_edit.cpp
-    void ConnectEditing();
-    void ScrollBarMoved(bool horizontal, int value);
-    void SurfaceKey(int qtKey);
-    void CreateClicked();
-    void RemoveClicked();
-    void ExitFieldEdited(int field, const QString& text);
-    std::optional<int> SelectedCatalogueValue() const;
-
-    // mainwindow.cpp
     bool OpenAndLoadFirstLevel(const std::string& path, bool atStartup, bool& endProgram);
     void AdoptLevel(LevelModel&& level, const std::string& caption);
     void EndProgram();
 
     Prompts& prompts_;
     std::string dataFolder_;
-    RomImage rom_;
-    Catalogues defs_;
-    EditorState state_;
+    EditorSession session_;
     int32_t badgerCount_ = 0;
-    int surfaceFontSize_ = 6;
     bool ended_ = false;
 
-    // Widgets.
+    // The client area and its panels.
     QWidget* client_ = nullptr;
     LevelSurface* surface_ = nullptr;
     QScrollBar* hscLevelPos_ = nullptr;
     QScrollBar* vscLevelPos_ = nullptr;
-    std::map<std::string, QWidget*> placed_;  // controls moved by the layout pass
-    QGroupBox* fraLevelInfo_ = nullptr;
-    QGroupBox* fraObjectInfo_ = nullptr;
-    QGroupBox* fraSubPanel_ = nullptr;
-    QGroupBox* fraListOptions_ = nullptr;
-    QGroupBox* fraScreenExits_ = nullptr;
-    QLabel* lblByteUsage_ = nullptr;
-    QLabel* lblSByteUsage_ = nullptr;
-    QLabel* lblMousePos_ = nullptr;
-    QLabel* lblObjectInfo_ = nullptr;
-    QLabel* lblByteUsage2_ = nullptr;
-    QPushButton* cmdObjectPrev_ = nullptr;
-    QPushButton* cmdObjectNext_ = nullptr;
-    QPushButton* cmdGotoObject_ = nullptr;
-    QPushButton* cmdAddObject_ = nullptr;
-    QPushButton* cmdRemoveObject_ = nullptr;
-    QListWidget* lstObjects_ = nullptr;
-    std::array<QCheckBox*, 3> chkListable_{};
-    QLineEdit* txtFilter_ = nullptr;
-    std::array<QPushButton*, 4> cmdMoveScreen_{};
-    QLineEdit* txtEntranceX_ = nullptr;
-    QLineEdit* txtEntranceY_ = nullptr;
-    QLineEdit* txtEntranceType_ = nullptr;
-    QLineEdit* txtExitDestination_ = nullptr;
-    QListWidget* lstEntranceTypes_ = nullptr;
-    QListWidget* lstDestinationLevels_ = nullptr;
-    QPushButton* cmdScreenPrev_ = nullptr;
-    QPushButton* cmdScreenGoto_ = nullptr;
-    QPushButton* cmdScreenNext_ = nullptr;
+    CataloguePanel* catalogue_ = nullptr;
+    SelectionPanel* selection_ = nullptr;
+    LevelInfoPanel* levelInfo_ = nullptr;
+    ScreenExitPanel* screenExits_ = nullptr;
 
-    // Menu items the window reads or checks.
+    // Menu items whose tick follows the view.
     QAction* mnuViewCross_ = nullptr;
     QAction* mnuViewScreenExit_ = nullptr;
     QAction* mnuViewOutofbounds_ = nullptr;
@@ -197,16 +117,12 @@ private:
     QAction* mnuViewStationary_ = nullptr;
     std::vector<QAction*> zoomActions_;
 
-    // What the surface's floating controls show now, to skip needless updates.
-    std::vector<PopupLine> shownPopup_;
-
     // Dialogs, created on first use.
     QPointer<LevelIndexDialog> levelIndexDialog_;
     QPointer<LevelOffsetDialog> levelOffsetDialog_;
     QPointer<HeaderDialog> headerDialog_;
     QPointer<HexDialog> hexDialog_;
     QPointer<AboutDialog> aboutDialog_;
-    QPointer<ObjectListWindow> objectListWindow_;
 };
 
 }  // namespace tarnloft

@@ -16,12 +16,10 @@
 #include "dialogs/levelindexdialog.h"
 #include "dialogs/leveloffsetdialog.h"
 #include "dialogs/objectlistwindow.h"
-#include "edit/commands.h"
-#include "edit/screenexits.h"
 #include "level/levelio.h"
 #include "view/layout.h"
 #include "surface/levelsurface.h"
-#include "view/viewport.h"
+#include "panels/cataloguepanel.h"
 
 namespace tarnloft {
 
@@ -39,13 +37,8 @@ QMenu* AddMenu(QMenu* parent, const char* name, const char* caption) {
     return menu;
 }
 
-int64_t ToSigned(uint64_t value) {
-    return value > static_cast<uint64_t>(INT64_MAX) ? INT64_MAX : int64_t(value);
-}
-}  // namespace
-
-QAction* MainWindow::AddAction(QMenu* menu, const char* name, const char* caption, const char* shortcut,
-                               bool checkable) {
+QAction* AddAction(QMenu* menu, const char* name, const char* caption, const char* shortcut = nullptr,
+                   bool checkable = false) {
     QAction* action = menu->addAction(QString::fromUtf8(caption));
     action->setObjectName(QString::fromLatin1(name));
     if (shortcut) action->setShortcut(QKeySequence(QString::fromLatin1(shortcut)));
@@ -53,9 +46,12 @@ QAction* MainWindow::AddAction(QMenu* menu, const char* name, const char* captio
     return action;
 }
 
-void MainWindow::AddSeparator(QMenu* menu, const char* name) {
-    menu->addSeparator()->setObjectName(QString::fromLatin1(name));
+void AddSeparator(QMenu* menu, const char* name) { menu->addSeparator()->setObjectName(QString::fromLatin1(name)); }
+
+int64_t ToSigned(uint64_t value) {
+    return value > static_cast<uint64_t>(INT64_MAX) ? INT64_MAX : int64_t(value);
 }
+}  // namespace
 
 void MainWindow::BuildMenus() {
     QMenu* main = menuBar()->addMenu(QStringLiteral("Tarnloft"));
@@ -65,7 +61,7 @@ void MainWindow::BuildMenus() {
     connect(AddAction(file, "mnuFileOpen", "&Open ROM...", "Ctrl+O"), &QAction::triggered, this,
             [this] { OpenRom(); });
     AddSeparator(file, "mnuFileDash2");
-    connect(AddAction(file, "mnuMainQuit", "&Exit", "Ctrl+Q"), &QAction::triggered, this, [this] { Quit(); });
+    connect(AddAction(file, "mnuMainQuit", "&Exit", "Ctrl+Q"), &QAction::triggered, this, [this] { close(); });
 
     QMenu* level = AddMenu(main, "mnuLevel", "&Level");
     connect(AddAction(level, "mnuFileLevelIndex", "&Load Level by Index...", "Ctrl+L"), &QAction::triggered,
@@ -83,7 +79,7 @@ void MainWindow::BuildMenus() {
     QMenu* confirm =
         AddMenu(clear, "cmdLevelClearsuretwo", "Are you sure you want to remove all objects and sprites?");
     connect(AddAction(confirm, "mnuRandomLevelClear", "Yes, I'm sure"), &QAction::triggered, this,
-            [this] { ClearLevel(); });
+            [this] { session_.Apply(&Editor::Clear); });
 
     QMenu* view = AddMenu(main, "mnuView", "&View");
     mnuViewCross_ = AddAction(view, "mnuViewCross", "Cross-section mode", "Ctrl+C", true);
@@ -94,16 +90,15 @@ void MainWindow::BuildMenus() {
     mnuViewSmallgrid_ = AddAction(view, "mnuViewSmallgrid", "Small grid", "Ctrl+G", true);
     mnuViewTransparent_ = AddAction(view, "mnuViewTransparent", "Transparent WireBlocks", "Ctrl+W", true);
     mnuViewStationary_ = AddAction(view, "mnuViewStationary", "Stationary tooltip", "Ctrl+T", true);
-    connect(mnuViewCross_, &QAction::triggered, this,
-            [this] { ToggleView(&ViewToggles::CrossSection, mnuViewCross_); });
-    connect(mnuViewSmallgrid_, &QAction::triggered, this,
-            [this] { ToggleView(&ViewToggles::SmallGrid, mnuViewSmallgrid_); });
-    connect(mnuViewTransparent_, &QAction::triggered, this,
-            [this] { ToggleView(&ViewToggles::Transparent, mnuViewTransparent_); });
-    connect(mnuViewStationary_, &QAction::triggered, this,
-            [this] { ToggleView(&ViewToggles::Stationary, mnuViewStationary_); });
-    connect(mnuViewScreenExit_, &QAction::triggered, this, [this] { ToggleScreenExitMode(); });
-    connect(mnuViewOutofbounds_, &QAction::triggered, this, [this] { ToggleOutOfBounds(); });
+    const std::pair<QAction*, ViewToggle> toggles[] = {{mnuViewCross_, ViewToggle::CrossSection},
+                                                       {mnuViewSmallgrid_, ViewToggle::SmallGrid},
+                                                       {mnuViewTransparent_, ViewToggle::Transparent},
+                                                       {mnuViewStationary_, ViewToggle::Stationary}};
+    for (const auto& [action, toggle] : toggles)
+        connect(action, &QAction::triggered, this, [this, toggle = toggle] { session_.Apply(&Editor::Toggle, toggle); });
+    connect(mnuViewScreenExit_, &QAction::triggered, this, [this] { session_.Apply(&Editor::ToggleScreenExitMode); });
+    connect(mnuViewOutofbounds_, &QAction::triggered, this,
+            [this] { session_.Apply(&Editor::ToggleOutOfBounds, CurrentLayoutInput()); });
     connect(mnuViewSeperateobjects_, &QAction::triggered, this, [this] { ToggleSeparateObjects(); });
 
     QMenu* zoom = AddMenu(view, "mnuViewZoomlist", "Zoom");
@@ -138,79 +133,17 @@ void MainWindow::OpenRom() {
 }
 
 void MainWindow::SaveLevel() {
-    const SaveResult result = tarnloft::SaveLevel(rom_, defs_, state_.Level);
+    const SaveResult result = tarnloft::SaveLevel(session_.Rom(), Defs(), State().Level);
     prompts_.Show(result.Report);
 }
 
-void MainWindow::Quit() { close(); }
-
-void MainWindow::Zoom(int zoom) {
-    surfaceFontSize_ = ZoomTo(state_.View, zoom);
-    for (QAction* action : zoomActions_)
-        action->setChecked(action->property("index").toInt() == state_.View.Zoom);
-    LayoutWindow();
-    // The picture persists between paints, so it is rebuilt for the new zoom at once.
-    RepaintView();
-}
-
-void MainWindow::ToggleView(bool ViewToggles::*toggle, QAction* action) {
-    bool& value = state_.View.Toggles.*toggle;
-    value = !value;
-    action->setChecked(value);
-    RepaintView();
-}
-
-void MainWindow::ToggleOutOfBounds() {
-    tarnloft::ToggleOutOfBounds(state_.View);
-    mnuViewOutofbounds_->setChecked(state_.View.Toggles.OutOfBounds);
-    LayoutWindow();
-}
+void MainWindow::Zoom(int zoom) { session_.Apply(&Editor::Zoom, zoom, CurrentLayoutInput()); }
 
 void MainWindow::ToggleSeparateObjects() {
-    bool& separate = state_.View.Toggles.SeparateObjects;
-    separate = !separate;
-    mnuViewSeperateobjects_->setChecked(separate);
-    if (separate) {
-        ObjectListWindow* window = EnsureObjectListWindow();
-        window->show();
-        window->raise();
-    } else if (objectListWindow_) {
-        objectListWindow_->hide();
-    }
-    LayoutWindow();
+    const bool separate = !State().View.Toggles.SeparateObjects;
+    catalogue_->ShowListWindow(separate);
+    session_.Apply(&Editor::ToggleSeparateObjects, CurrentLayoutInput());
 }
-
-ObjectListWindow* MainWindow::EnsureObjectListWindow() {
-    if (objectListWindow_) return objectListWindow_;
-    // A floating tool window owned by the main window, so it never outlives
-    // the callbacks below.
-    auto* window = new ObjectListWindow(this);
-    window->setWindowFlag(Qt::Tool, true);
-    window->OnListableChanged = [this](std::array<bool, 3> listable) {
-        for (int i = 0; i < 3; ++i) chkListable_[i]->setChecked(listable[i]);
-        RemakeObjectList();
-    };
-    window->OnFilterChanged = [this](const std::string& text) {
-        txtFilter_->setText(QString::fromLocal8Bit(text.c_str()));
-        RemakeObjectList();
-    };
-    window->OnEntryClicked = [this](int row) {
-        if (row >= 0 && row < lstObjects_->count()) lstObjects_->setCurrentRow(row);
-    };
-    window->OnClosed = [this] {
-        state_.View.Toggles.SeparateObjects = false;
-        mnuViewSeperateobjects_->setChecked(false);
-        LayoutWindow();
-    };
-    objectListWindow_ = window;
-    // A new window copies the main list as it stands; its selection stays.
-    MirrorObjectList();
-    return window;
-}
-
-void MainWindow::ToggleScreenExitMode() { ApplyOutcome(tarnloft::ToggleScreenExitMode(state_)); }
-
-void MainWindow::ClearLevel() { ApplyOutcome(tarnloft::ClearLevel(state_, defs_)); }
 
 void MainWindow::FetchBadger() {
     // The count stops at the largest 32-bit value instead of turning negative.
@@ -227,34 +160,37 @@ void MainWindow::ShowModal(QWidget* dialog) {
 }
 
 void MainWindow::ShowLevelIndexDialog() {
-    if (!levelIndexDialog_)
-        levelIndexDialog_ = new LevelIndexDialog(
-            dataFolder_, prompts_, [this](uint64_t index) { LoadLevelIndex(ToSigned(index)); }, this);
+    if (!levelIndexDialog_) {
+        levelIndexDialog_ = new LevelIndexDialog(dataFolder_, prompts_, this);
+        connect(levelIndexDialog_, &LevelIndexDialog::IndexChosen, this,
+                [this](quint64 index) { LoadLevelIndex(ToSigned(index)); });
+    }
     ShowModal(levelIndexDialog_);
 }
 
 void MainWindow::ShowLevelOffsetDialog() {
-    if (!levelOffsetDialog_)
-        levelOffsetDialog_ = new LevelOffsetDialog(
-            dataFolder_, prompts_,
-            [this](uint64_t levelOffset, uint64_t spriteOffset) {
-                LoadLevelOffset(ToSigned(levelOffset), ToSigned(spriteOffset));
-            },
-            this);
+    if (!levelOffsetDialog_) {
+        levelOffsetDialog_ = new LevelOffsetDialog(dataFolder_, prompts_, this);
+        connect(levelOffsetDialog_, &LevelOffsetDialog::OffsetsChosen, this,
+                [this](quint64 levelOffset, quint64 spriteOffset) {
+                    LoadLevelOffset(ToSigned(levelOffset), ToSigned(spriteOffset));
+                });
+    }
     ShowModal(levelOffsetDialog_);
 }
 
 void MainWindow::ShowHeaderDialog() {
     if (!headerDialog_) {
-        headerDialog_ = new HeaderDialog(rom_, prompts_, this);
-        headerDialog_->OnAccepted = [this](const HeaderBytesArray& bytes) { ResetHeader(bytes); };
+        headerDialog_ = new HeaderDialog(session_.Rom(), prompts_, this);
+        connect(headerDialog_, &HeaderDialog::Accepted, this,
+                [this](const HeaderBytesArray& bytes) { session_.Apply(&Editor::SetHeader, bytes); });
     }
-    headerDialog_->AcceptData(state_.Level.HeaderBytes);
+    headerDialog_->AcceptData(State().Level.HeaderBytes);
     ShowModal(headerDialog_);
 }
 
 void MainWindow::ShowHexDialog() {
-    if (!hexDialog_) hexDialog_ = new HexDialog(rom_, prompts_, this);
+    if (!hexDialog_) hexDialog_ = new HexDialog(session_.Rom(), prompts_, this);
     ShowModal(hexDialog_);
 }
 

@@ -7,7 +7,7 @@
 #include <QPushButton>
 
 #include "prompts/prompts.h"
-#include "dialogs/twips.h"
+#include "widgets/placement.h"
 #include "util/message.h"
 
 namespace tarnloft {

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "prompts/prompts.h"
-#include "dialogs/twips.h"
+#include "widgets/placement.h"
 #include "rom/romimage.h"
 #include "util/hex.h"
 
@@ -115,7 +115,7 @@ void HeaderDialog::OkClicked() {
         fields.Values[field] = static_cast<uint8_t>(*value);
     }
     HeaderBytesArray bytes = PackHeader(fields);
-    if (OnAccepted) OnAccepted(bytes);
+    emit Accepted(bytes);
     hide();
 }
 

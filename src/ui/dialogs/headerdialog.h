@@ -2,7 +2,6 @@
 // text boxes, with an import of another level's header from the image.
 #pragma once
 #include <array>
-#include <functional>
 
 #include "dialogs/keptdialog.h"
 #include "level/header.h"
@@ -24,8 +23,9 @@ public:
     // Shows the ten bytes as the 17 decimal values; touches nothing else.
     void AcceptData(const HeaderBytesArray& bytes);
 
-    // Called by "&Alright" with the packed bytes when every box is valid.
-    std::function<void(const HeaderBytesArray&)> OnAccepted;
+signals:
+    // "&Alright" with the packed bytes when every box is valid.
+    void Accepted(const tarnloft::HeaderBytesArray& bytes);
 
 private:
     void OkClicked();

@@ -7,7 +7,7 @@
 #include <optional>
 
 #include "prompts/prompts.h"
-#include "dialogs/twips.h"
+#include "widgets/placement.h"
 #include "rom/romimage.h"
 #include "util/hex.h"
 

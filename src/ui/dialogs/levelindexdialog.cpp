@@ -7,14 +7,14 @@
 
 #include "prompts/prompts.h"
 #include "catalogue/definitionfiles.h"
-#include "dialogs/twips.h"
+#include "widgets/placement.h"
 #include "util/hex.h"
 
 namespace tarnloft {
 
 LevelIndexDialog::LevelIndexDialog(const std::string& dataFolder, Prompts& prompts,
-                                   std::function<void(uint64_t)> loadIndex, QWidget* parent)
-    : KeptDialog(parent), prompts_(prompts), loadIndex_(std::move(loadIndex)) {
+                                   QWidget* parent)
+    : KeptDialog(parent), prompts_(prompts) {
     setObjectName("frmLevelISelect");
     setWindowTitle("Select Level");
     FixDialogSizeTwips(this, 4665, 5385);
@@ -60,7 +60,7 @@ void LevelIndexDialog::EntryChosen(int row) {
 void LevelIndexDialog::OkClicked() {
     uint64_t index = ParseHexBox(txtIndex_->text().toStdString());
     hide();
-    if (loadIndex_) loadIndex_(index);
+    emit IndexChosen(index);
 }
 
 }  // namespace tarnloft

@@ -2,7 +2,6 @@
 // or type its index in hexadecimal, then load it by index.
 #pragma once
 #include <cstdint>
-#include <functional>
 #include <string>
 
 #include "dialogs/keptdialog.h"
@@ -18,16 +17,18 @@ class Prompts;
 class LevelIndexDialog : public KeptDialog {
     Q_OBJECT
 public:
-    // Reads LevelList.dat from `dataFolder` at once; `loadIndex` loads a level.
-    LevelIndexDialog(const std::string& dataFolder, Prompts& prompts, std::function<void(uint64_t)> loadIndex,
-                     QWidget* parent = nullptr);
+    // Reads LevelList.dat from `dataFolder` at once.
+    LevelIndexDialog(const std::string& dataFolder, Prompts& prompts, QWidget* parent = nullptr);
+
+signals:
+    // "&Alright": the level index typed or picked.
+    void IndexChosen(quint64 index);
 
 private:
     void EntryChosen(int row);
     void OkClicked();
 
     Prompts& prompts_;
-    std::function<void(uint64_t)> loadIndex_;
     QListWidget* lstLevels_ = nullptr;
     QLineEdit* txtIndex_ = nullptr;
     QPushButton* cmdOk_ = nullptr;

@@ -6,14 +6,14 @@
 #include <QPushButton>
 
 #include "prompts/prompts.h"
-#include "dialogs/twips.h"
+#include "widgets/placement.h"
 #include "util/hex.h"
 
 namespace tarnloft {
 
 LevelOffsetDialog::LevelOffsetDialog(const std::string& dataFolder, Prompts& prompts,
-                                     std::function<void(uint64_t, uint64_t)> loadOffset, QWidget* parent)
-    : KeptDialog(parent), prompts_(prompts), loadOffset_(std::move(loadOffset)) {
+                                     QWidget* parent)
+    : KeptDialog(parent), prompts_(prompts) {
     setObjectName("frmLevelSelect");
     setWindowTitle("Select Level");
     FixDialogSizeTwips(this, 4770, 5400);
@@ -66,7 +66,7 @@ void LevelOffsetDialog::OkClicked() {
     uint64_t levelOffset = ParseHexBox(txtOffset_->text().toStdString());
     uint64_t spriteOffset = ParseHexBox(txtSpriteOffset_->text().toStdString());
     hide();
-    if (loadOffset_) loadOffset_(levelOffset, spriteOffset);
+    emit OffsetsChosen(levelOffset, spriteOffset);
 }
 
 }  // namespace tarnloft

@@ -2,7 +2,6 @@
 // offsets; the list from LevelOffsets.dat supplies the header offset only.
 #pragma once
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -20,17 +19,18 @@ class Prompts;
 class LevelOffsetDialog : public KeptDialog {
     Q_OBJECT
 public:
-    // Reads LevelOffsets.dat from `dataFolder` at once; `loadOffset` gets the
-    // level offset and the sprite offset (0-based file offsets).
-    LevelOffsetDialog(const std::string& dataFolder, Prompts& prompts,
-                      std::function<void(uint64_t, uint64_t)> loadOffset, QWidget* parent = nullptr);
+    // Reads LevelOffsets.dat from `dataFolder` at once.
+    LevelOffsetDialog(const std::string& dataFolder, Prompts& prompts, QWidget* parent = nullptr);
+
+signals:
+    // "&Alright": the level offset and the sprite offset (0-based file offsets).
+    void OffsetsChosen(quint64 levelOffset, quint64 spriteOffset);
 
 private:
     void EntryChosen(int row);
     void OkClicked();
 
     Prompts& prompts_;
-    std::function<void(uint64_t, uint64_t)> loadOffset_;
     std::vector<LevelOffsetEntry> levelOffsetEntries_;
     QListWidget* lstLevels_ = nullptr;
     QLineEdit* txtOffset_ = nullptr;

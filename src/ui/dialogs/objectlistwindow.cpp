@@ -10,7 +10,7 @@
 #include <QSignalBlocker>
 #include <algorithm>
 
-#include "dialogs/twips.h"
+#include "widgets/placement.h"
 
 namespace tarnloft {
 
@@ -48,12 +48,10 @@ ObjectListWindow::ObjectListWindow(QWidget* parent) : QWidget(parent, Qt::Tool) 
 
     FitCaptions(this);
 
-    connect(txtFilter_, &QLineEdit::textChanged, this, [this](const QString& text) {
-        if (OnFilterChanged) OnFilterChanged(text.toStdString());
-    });
+    connect(txtFilter_, &QLineEdit::textChanged, this, &ObjectListWindow::FilterChanged);
     // A click or a keyboard move onto an entry selects the same entry in the main list.
     auto forward = [this](int row) {
-        if (row >= 0 && OnEntryClicked) OnEntryClicked(row);
+        if (row >= 0) emit EntryClicked(row);
     };
     connect(lstObjects_, &QListWidget::currentRowChanged, this, forward);
     connect(lstObjects_, &QListWidget::itemClicked, this,
@@ -73,9 +71,7 @@ void ObjectListWindow::SetEntries(const std::vector<std::string>& texts) {
 }
 
 void ObjectListWindow::ListableClicked() {
-    std::array<bool, 3> states{};
-    for (int i = 0; i < 3; ++i) states[i] = chkListable_[i]->isChecked();
-    if (OnListableChanged) OnListableChanged(states);
+    emit ListableChanged(chkListable_[0]->isChecked(), chkListable_[1]->isChecked(), chkListable_[2]->isChecked());
 }
 
 void ObjectListWindow::resizeEvent(QResizeEvent* event) {
@@ -88,12 +84,10 @@ void ObjectListWindow::resizeEvent(QResizeEvent* event) {
 
 void ObjectListWindow::closeEvent(QCloseEvent* event) {
     QWidget::closeEvent(event);
-    if (OnClosed) {
-        // Called once: the window is discarded after this.
-        auto onClosed = std::move(OnClosed);
-        OnClosed = nullptr;
-        onClosed();
-    }
+    // Once: the window is discarded after this.
+    if (closed_) return;
+    closed_ = true;
+    emit Closed();
 }
 
 }  // namespace tarnloft

@@ -1,10 +1,9 @@
 // The separate object list window (frmObjectList): a modeless tool window
 // that mirrors the main window's catalogue list and forwards the user's
-// actions (check boxes, filter, entry clicks) through callbacks.
+// actions (check boxes, filter, entry clicks) as signals.
 #pragma once
 #include <QWidget>
 #include <array>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -23,14 +22,15 @@ public:
     // Clears the list and refills it with `texts`; nothing stays selected.
     void SetEntries(const std::vector<std::string>& texts);
 
+signals:
     // States of the check boxes "Norm", "X", "Sprite" after a click on any of them.
-    std::function<void(std::array<bool, 3>)> OnListableChanged;
+    void ListableChanged(bool norm, bool x, bool sprite);
     // Every change of the filter box's text.
-    std::function<void(const std::string&)> OnFilterChanged;
+    void FilterChanged(const QString& text);
     // A click on the entry at `row`.
-    std::function<void(int row)> OnEntryClicked;
+    void EntryClicked(int row);
     // The window's own close button: the window is discarded after this.
-    std::function<void()> OnClosed;
+    void Closed();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -43,6 +43,7 @@ private:
     QLineEdit* txtFilter_ = nullptr;
     std::array<QCheckBox*, 3> chkListable_{};
     QListWidget* lstObjects_ = nullptr;
+    bool closed_ = false;
 };
 
 }  // namespace tarnloft

@@ -1,40 +1,55 @@
-// The drawing surface `Level`: shows a persistent picture that only the
-// repaint sequence rebuilds, reports mouse and key events to its owner, and
-// carries the popup list and the hover label.
+// The drawing surface `Level`: a persistent picture of the level that it
+// redraws when a change report says the picture changed, the popup list and
+// the hover label it places from the report's pointer feedback, and signals
+// for the mouse and the keys that the editor handles.
 #pragma once
 #include <QImage>
 #include <QWidget>
-#include <functional>
+#include <vector>
 
-#include "edit/editorstate.h"
+#include "edit/changereport.h"
 
 class QLabel;
 class QListWidget;
 
 namespace tarnloft {
 
+class EditorSession;
+
+// Where the popup list and the hover label wait while hidden.
+inline constexpr int HiddenPopupTop = -512;
+inline constexpr int HiddenToolTipTop = -32;
+
 class LevelSurface : public QWidget {
     Q_OBJECT
 public:
-    explicit LevelSurface(QWidget* parent = nullptr);
+    LevelSurface(const EditorSession& session, QWidget* parent = nullptr);
 
     // The persistent picture, resized (and then blank) to the widget's size.
     QImage& Picture();
+    // Point size of the surface font for the current zoom.
+    int FontSize() const;
 
     QListWidget* PopupList() const { return popup_; }
     QLabel* ToolTipLabel() const { return toolTip_; }
 
-    // Pointer position in pixels of the surface, fractions kept.
-    std::function<void(MouseButton, double, double)> OnPress;
-    std::function<void(MouseButton, double, double)> OnMove;
-    std::function<void(MouseButton, double, double)> OnRelease;
-    // Every key that goes down while the surface has the focus, unchanged.
-    std::function<void(QKeyEvent*)> OnKey;
-    // Asked for when the picture no longer matches the widget (after a resize).
-    std::function<void()> OnRepaintNeeded;
-
     // The button rule of the editor: one button is itself, several are none.
     static MouseButton ButtonOf(Qt::MouseButtons buttons);
+
+public slots:
+    // Redraws the picture and places the floating controls as the report says.
+    void ShowReport(const tarnloft::ChangeReport& report);
+    // Clears and redraws the whole picture from the editor's state.
+    void Redraw();
+
+signals:
+    // Pointer positions in pixels of the surface, fractions kept.
+    void Pressed(tarnloft::MouseButton button, double x, double y);
+    void Moved(tarnloft::MouseButton held, double x, double y);
+    void Released(tarnloft::MouseButton button, double x, double y);
+    void ArrowPressed(tarnloft::ArrowDirection direction);
+    void DeletePressed();
+    void PopupLineChosen(int line);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -44,9 +59,14 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void ShowPopup(const PopupFeedback& popup);
+    void ShowToolTip(const ToolTipFeedback& tip);
+
+    const EditorSession& session_;
     QImage picture_;
     QListWidget* popup_;
     QLabel* toolTip_;
+    std::vector<PopupLine> shownPopup_;  // what the popup list holds now
 };
 
 }  // namespace tarnloft

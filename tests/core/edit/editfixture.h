@@ -1,9 +1,11 @@
 // A hand-made catalogue, entry builders and an editor state at zoom 16 for the view and edit tests.
 #pragma once
+#include <functional>
+#include <utility>
 #include <vector>
 
 #include "catalogue/catalogues.h"
-#include "edit/editorstate.h"
+#include "edit/editor.h"
 #include "view/viewport.h"
 
 using namespace tarnloft;
@@ -54,6 +56,14 @@ inline EditorState MakeState(std::vector<LevelObject> entries = {}, std::vector<
     s.Level.ScreenExits = std::move(exits);
     RebuildVisibleList(s.View, s.Level);
     return s;
+}
+
+// An editor started on MakeState(entries, exits), after `setup` has adjusted that state.
+inline Editor MakeEditor(const Catalogues& defs, std::vector<LevelObject> entries = {},
+                         std::vector<ScreenExit> exits = {}, const std::function<void(EditorState&)>& setup = {}) {
+    EditorState s = MakeState(std::move(entries), std::move(exits));
+    if (setup) setup(s);
+    return Editor(defs, std::move(s));
 }
 
 }  // namespace editfix

@@ -11,9 +11,19 @@ using editfix::Obj;
 
 namespace {
 
-LayoutRect At(const LayoutResult& r, const char* name) {
-    EXPECT_TRUE(r.Find(name).has_value()) << name;
-    return r.Find(name).value_or(LayoutRect{});
+// Every placed rectangle with the objectName of its panel.
+std::vector<std::pair<std::string, LayoutRect>> Placed(const LayoutResult& r) {
+    const PanelPlacement& p = r.Panels;
+    return {{"lstObjects", p.ObjectList},       {"fraSubPanel", p.SubPanel},       {"Level", p.Surface},
+            {"hscLevelPos", p.HorizontalBar},   {"vscLevelPos", p.VerticalBar},    {"fraObjectInfo", p.ObjectInfo},
+            {"fraLevelInfo", p.LevelInfo},      {"fraScreenExits", p.ScreenExits}, {"fraListOptions", p.ListOptions}};
+}
+
+LayoutRect At(const LayoutResult& r, const std::string& name) {
+    for (const auto& [panel, rect] : Placed(r))
+        if (name == panel) return rect;
+    ADD_FAILURE() << "no panel " << name;
+    return LayoutRect{};
 }
 
 LayoutResult Lay(ViewState& view, int width, int height, bool separate = false) {
@@ -55,13 +65,13 @@ TEST(LayoutTest, MinimumSizeIsEnforcedAndMinimisedIsSkipped) {
                   std::tuple(c.newWidth > 0, c.newWidth, c.newHeight > 0, c.newHeight))
             << c.width << " x " << c.height;
         EXPECT_EQ(At(r, "Level"), (LayoutRect{c.separate ? 16 : 208, 0, c.levelWidth, c.levelHeight}));
-        for (const PlacedControl& control : r.Controls)
-            EXPECT_TRUE(control.Geometry.Width >= 0 && control.Geometry.Height >= 0) << control.Name;
+        for (const auto& [name, rect] : Placed(r)) EXPECT_TRUE(rect.Width >= 0 && rect.Height >= 0) << name;
     }
     ViewState view;
     view.SurfaceWidth = 413, view.H = {200, 231};
     const LayoutResult r = Lay(view, 0, 0);
-    EXPECT_TRUE(r.Skipped && r.Controls.empty() && view.SurfaceWidth == 413 && view.H.Value == 200);
+    EXPECT_TRUE(r.Skipped && view.SurfaceWidth == 413 && view.H.Value == 200);
+    for (const auto& [name, rect] : Placed(r)) EXPECT_EQ(rect, LayoutRect{}) << name << " is not placed";
 }
 
 TEST(LayoutTest, ScrollBarsDisableWhenTheLevelFits) {

@@ -92,9 +92,11 @@ TEST(MainWindowSession, UnusableFilesLoadsSavesBadgersAndExit) {
     const QByteArray bytes = image.Bytes();
     Find<QAction>(&window, "mnuFileSave")->trigger();
     EXPECT_EQ(prompts.Last().Title + '|' + prompts.Last().Text, "Tarnloft|Level saved succesfully.");
-    LevelModel& level = window.MutableState().Level;
-    level.LevelObjects.front().X ^= 1;
-    level.ObjectBytesUsed = level.ObjectBytesRoom + 1;
+    EditorState over = window.State();  // one byte over the object budget
+    over.Level.LevelObjects.front().X ^= 1;
+    over.Level.ObjectBytesRoom = over.Level.ObjectBytesUsed - 1;
+    window.Session().Apply(&Editor::Reset, over);
+    ASSERT_EQ(window.State().Level.ObjectBytesUsed, window.State().Level.ObjectBytesRoom + 1);
     Find<QAction>(&window, "mnuFileSave")->trigger();
     EXPECT_EQ(prompts.Last().Title, "Tarnloft - It doesn't have pointer recalculation");
     EXPECT_EQ(image.Bytes(), bytes);

@@ -19,11 +19,10 @@ namespace {
 
 // Replaces the level on screen by the given entries, scrolled to the origin.
 void UseLevel(MainWindow& window, std::vector<LevelObject> entries) {
-    EditorState& state = window.MutableState();
+    EditorState state = window.State();
     state.Level.LevelObjects = std::move(entries);
     state.Level.SelectedObject = state.View.H.Value = state.View.V.Value = 0;
-    RebuildVisibleList(state.View, state.Level);
-    window.RepaintView();
+    window.Session().Apply(&Editor::Reset, state);
 }
 
 QRect Geometry(QWidget* window, const char* name) { return Find<QWidget>(window, name)->geometry(); }
@@ -34,7 +33,7 @@ TEST(MainWindowView, LayoutZoomShortcutsScreenExitsCatalogueMouseAndKeys) {
     StartedWindow w;
     REQUIRE_STARTED(w);
     MainWindow* window = w.Window.get();
-    EditorState& state = window->MutableState();
+    const EditorState& state = window->State();
     auto* h = Find<QScrollBar>(window, "hscLevelPos");
     EXPECT_EQ(window->centralWidget()->size(), QSize(845, 504));
     EXPECT_EQ(Geometry(window, "vscLevelPos").left(), 621);
@@ -64,7 +63,7 @@ TEST(MainWindowView, LayoutZoomShortcutsScreenExitsCatalogueMouseAndKeys) {
         QAction* entry = FindIndexed<QAction>(window, "mnuViewZoom", zoom);
         EXPECT_EQ(entry->text(), caption);
         entry->trigger();
-        EXPECT_EQ(window->SurfaceFontSize(), fontSize);
+        EXPECT_EQ(window->Surface()->FontSize(), fontSize);
         EXPECT_EQ(h->maximum(), 256 - 413 / zoom);
         for (QAction* a : zooms) EXPECT_EQ(a->isChecked(), a->property("index").toInt() == zoom) << zoom;
     }
@@ -96,7 +95,7 @@ TEST(MainWindowView, LayoutZoomShortcutsScreenExitsCatalogueMouseAndKeys) {
     for (auto [from, to, mode] : {std::tuple{QPoint(40, 52), QPoint(72, 68), PointerMode::MOV},
                                   {QPoint(193, 170), QPoint(225, 170), PointerMode::RSX}}) {
         QTest::mousePress(surface, Qt::LeftButton, Qt::NoModifier, from);
-        EXPECT_EQ(state.Mode, mode);
+        EXPECT_EQ(state.Tool.Mode, mode);
         QTest::mouseMove(surface, to);
         QTest::mouseRelease(surface, Qt::LeftButton, Qt::NoModifier, to);
     }
@@ -120,7 +119,9 @@ TEST(MainWindowView, LayoutZoomShortcutsScreenExitsCatalogueMouseAndKeys) {
     ASSERT_TRUE(window->LoadLevelIndex(0));  // a new level takes the popup away
     EXPECT_EQ(popup->y(), HiddenPopupTop);
     // Ctrl+C and Ctrl+E reach the menu from a text box.
-    state.Level.ScreenExits = {ScreenExit{1, 0, 0x2C, 3, 4, 5}};
+    EditorState withExit = state;
+    withExit.Level.ScreenExits = {ScreenExit{1, 0, 0x2C, 3, 4, 5}};
+    window->Session().Apply(&Editor::Reset, withExit);
     auto* editor = Find<QWidget>(window, "fraScreenExits");
     filter->setFocus();
     ASSERT_TRUE(w.Active);

@@ -64,7 +64,7 @@ TEST(HeaderDialogTest, BoxesPackImportAndRefuseBadValues) {
     RecordingPrompts prompts;
     HeaderDialog dlg(image.rom, prompts);
     std::vector<HeaderBytesArray> accepted;
-    dlg.OnAccepted = [&](const HeaderBytesArray& b) { accepted.push_back(b); };
+    QObject::connect(&dlg, &HeaderDialog::Accepted, [&](const HeaderBytesArray& b) { accepted.push_back(b); });
     dlg.AcceptData(sample);
     QStringList texts;
     for (const QString& name : QString("s t f i b l c p r o u a e g y m u2 txtImportNum").split(' '))
@@ -126,7 +126,8 @@ TEST(LevelListDialogsTest, EntriesFillTheBoxesAndAlrightPassesThem) {
     WriteFile(dir.filePath("LevelOffsets.dat"), "123456,First\n1E5234,\"Second\"\n");
     RecordingPrompts prompts;
     std::vector<uint64_t> loaded;
-    LevelIndexDialog index(dir.path().toStdString(), prompts, [&](uint64_t n) { loaded.push_back(n); });
+    LevelIndexDialog index(dir.path().toStdString(), prompts);
+    QObject::connect(&index, &LevelIndexDialog::IndexChosen, [&](quint64 n) { loaded.push_back(n); });
     auto* list = Child<QListWidget>(&index, "lstLevels");
     ASSERT_EQ(list->count(), 2);
     EXPECT_EQ(list->item(1)->text().toStdString(), "1a Old Mill, upper");
@@ -138,8 +139,9 @@ TEST(LevelListDialogsTest, EntriesFillTheBoxesAndAlrightPassesThem) {
     EXPECT_EQ(loaded, (std::vector<uint64_t>{0, 0x1A}));
 
     std::vector<std::pair<uint64_t, uint64_t>> offsets;
-    LevelOffsetDialog offset(dir.path().toStdString(), prompts,
-                             [&](uint64_t l, uint64_t s) { offsets.emplace_back(l, s); });
+    LevelOffsetDialog offset(dir.path().toStdString(), prompts);
+    QObject::connect(&offset, &LevelOffsetDialog::OffsetsChosen,
+                     [&](quint64 l, quint64 s) { offsets.emplace_back(l, s); });
     list = Child<QListWidget>(&offset, "lstLevels");
     ASSERT_EQ(list->count(), 2);
     EXPECT_EQ(list->item(0)->text().toStdString(), "First");
@@ -152,7 +154,7 @@ TEST(LevelListDialogsTest, EntriesFillTheBoxesAndAlrightPassesThem) {
     std::string records;  // more than 256 entries: refused, list left empty
     for (int i = 0; i < 257; ++i) records += std::to_string(i) + ",L\n";
     WriteFile(tooMany.filePath("LevelOffsets.dat"), records);
-    LevelOffsetDialog refused(tooMany.path().toStdString(), prompts, nullptr);
+    LevelOffsetDialog refused(tooMany.path().toStdString(), prompts);
     EXPECT_EQ(prompts.Shown.size(), 1u);
     EXPECT_EQ(Child<QListWidget>(&refused, "lstLevels")->count(), 0);
     Click(&refused, "cmdOK");
@@ -217,8 +219,8 @@ TEST(DialogTest, SizeAndLifetime) {
     QTemporaryDir dir;
     auto make = [&](int i) -> QDialog* {
         if (i == 0) return new HeaderDialog(rom, prompts);
-        if (i == 1) return new LevelIndexDialog(dir.path().toStdString(), prompts, nullptr);
-        if (i == 2) return new LevelOffsetDialog(dir.path().toStdString(), prompts, nullptr);
+        if (i == 1) return new LevelIndexDialog(dir.path().toStdString(), prompts);
+        if (i == 2) return new LevelOffsetDialog(dir.path().toStdString(), prompts);
         if (i == 3) return new HexDialog(rom, prompts);
         return new AboutDialog(prompts);
     };

@@ -1,4 +1,4 @@
-#include "dialogs/twips.h"
+#include "widgets/placement.h"
 
 #include <QCheckBox>
 #include <QFontMetrics>
@@ -28,8 +28,34 @@ void ShrinkToFit(QWidget* widget, QString caption, int padding) {
 
 }  // namespace
 
+void PlaceWidget(QWidget* widget, Place place) {
+    widget->setGeometry(place.Left, place.Top, place.Width, place.Height);
+}
+
+QLabel* AddLabel(QWidget* parent, const char* objectName, const QString& caption, Place place) {
+    auto* label = new QLabel(caption, parent);
+    if (objectName) label->setObjectName(QString::fromLatin1(objectName));
+    PlaceWidget(label, place);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+QPushButton* AddButton(QWidget* parent, const char* objectName, const QString& caption, Place place) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromLatin1(objectName));
+    PlaceWidget(button, place);
+    return button;
+}
+
+QLineEdit* AddTextBox(QWidget* parent, const char* objectName, Place place, const QString& text) {
+    auto* box = new QLineEdit(text, parent);
+    box->setObjectName(QString::fromLatin1(objectName));
+    PlaceWidget(box, place);
+    return box;
+}
+
 void PlaceTwips(QWidget* widget, int left, int top, int width, int height) {
-    widget->setGeometry(Twips(left), Twips(top), Twips(width), Twips(height));
+    PlaceWidget(widget, TwipsPlace(left, top, width, height));
 }
 
 void FixDialogSizeTwips(QWidget* dialog, int width, int height) {
@@ -57,18 +83,12 @@ void FitCaptions(QWidget* root) {
 
 QPushButton* AddTwipsButton(QWidget* parent, const char* objectName, const QString& caption, int left,
                             int top, int width, int height) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(objectName);
-    PlaceTwips(button, left, top, width, height);
-    return button;
+    return AddButton(parent, objectName, caption, TwipsPlace(left, top, width, height));
 }
 
 QLineEdit* AddTwipsTextBox(QWidget* parent, const char* objectName, int left, int top, int width, int height,
                            const QString& text) {
-    auto* box = new QLineEdit(text, parent);
-    box->setObjectName(objectName);
-    PlaceTwips(box, left, top, width, height);
-    return box;
+    return AddTextBox(parent, objectName, TwipsPlace(left, top, width, height), text);
 }
 
 }  // namespace tarnloft

@@ -1,0 +1,34 @@
+// Small helpers the panels share: buttons that never become the default,
+// captions set only when they change, and label colours.
+#pragma once
+#include <QColor>
+#include <QLabel>
+#include <QPalette>
+#include <QPushButton>
+#include <string>
+
+#include "util/rgb.h"
+#include "widgets/placement.h"
+#include "widgets/qtstrings.h"
+
+namespace tarnloft {
+
+inline QPushButton* AddPanelButton(QWidget* parent, const char* name, const char* caption, Place place) {
+    QPushButton* button = AddButton(parent, name, QString::fromUtf8(caption), place);
+    button->setAutoDefault(false);
+    return button;
+}
+
+// The label's text, changed only when it differs (a label relayouts on every setText).
+inline void SetCaption(QLabel* label, const std::string& text) {
+    const QString caption = ToCaption(text);
+    if (label->text() != caption) label->setText(caption);
+}
+
+inline void SetTextColour(QLabel* label, Rgb colour) {
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, QColor(colour.R, colour.G, colour.B));
+    label->setPalette(palette);
+}
+
+}  // namespace tarnloft
