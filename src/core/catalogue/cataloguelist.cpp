@@ -1,5 +1,7 @@
 #include "catalogue/cataloguelist.h"
 
+#include "util/hex.h"
+
 namespace tarnloft {
 
 namespace {
@@ -22,12 +24,11 @@ bool ContainsUpper(const std::string& text, const std::string& upperNeedle) {
 
 // Writes "<prefix><hex, at least two digits>: <name>" into `out`, reusing its storage.
 void BuildEntryText(std::string& out, const char* prefix, int number, const std::string& name) {
-    static const char Digits[] = "0123456789ABCDEF";
     char buffer[8];
     int length = 0;
-    if (number >= 0x100) buffer[length++] = Digits[(number >> 8) & 0xF];
-    buffer[length++] = Digits[(number >> 4) & 0xF];
-    buffer[length++] = Digits[number & 0xF];
+    if (number >= 0x100) buffer[length++] = HexDigit(number >> 8);
+    buffer[length++] = HexDigit(number >> 4);
+    buffer[length++] = HexDigit(number);
     out.assign(prefix);
     out.append(buffer, static_cast<size_t>(length));
     out.append(": ", 2);

@@ -10,18 +10,13 @@
 
 namespace tarnloft {
 
-// Stream classes of an object number (ObjectDef::ByteCount).
-namespace ByteClass {
-inline constexpr uint8_t Undefined = 0;
-inline constexpr uint8_t Special = 3;
-inline constexpr uint8_t FourByte = 4;
-inline constexpr uint8_t FiveByte = 5;
-inline constexpr uint8_t EndOfList = 255;
-}  // namespace ByteClass
+// Stream class of an object number (ObjectDef::ByteCount); the values are
+// the class codes messages show.
+enum class ByteClass : uint8_t { Undefined = 0, Special = 3, FourByte = 4, FiveByte = 5, EndOfList = 255 };
 
 struct ObjectDef {
     std::string Name;
-    uint8_t ByteCount = ByteClass::Undefined;
+    ByteClass ByteCount = ByteClass::Undefined;
     bool CrossSection = false;
     uint8_t SizeMode = 0;
     bool IsSlope = false;

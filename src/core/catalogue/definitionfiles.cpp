@@ -32,7 +32,7 @@ std::optional<std::string> AppendListItem(const RecordReader& record, int64_t ma
 // One record of O5Data.dat (number, name, flags, cross-section, colour) or
 // of O4Data.dat, which has the size mode after the name. A number that both
 // files define ends up with the later record's fields.
-std::optional<std::string> ReadObjectRecord(const RecordReader& r, uint8_t byteClass, bool hasSizeMode,
+std::optional<std::string> ReadObjectRecord(const RecordReader& r, ByteClass byteClass, bool hasSizeMode,
                                             Catalogues& defs) {
     std::string e;
     const size_t flagsField = hasSizeMode ? 3 : 2;

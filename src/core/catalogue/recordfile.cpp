@@ -3,6 +3,8 @@
 #include <fstream>
 
 #include "catalogue/definitionfiles.h"
+#include "util/decimal.h"
+#include "util/hex.h"
 
 namespace tarnloft {
 
@@ -16,13 +18,6 @@ std::string Trim(const std::string& text) {
     while (first < last && IsBlank(text[first])) ++first;
     while (last > first && IsBlank(text[last - 1])) --last;
     return text.substr(first, last - first);
-}
-
-int HexDigitValue(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return -1;
 }
 
 std::string JoinPath(const std::string& folder, const char* fileName) {
@@ -52,13 +47,10 @@ std::optional<int64_t> ParseDecimalField(const std::string& field) {
     bool negative = false;
     if (i < field.size() && (field[i] == '+' || field[i] == '-')) negative = field[i++] == '-';
     if (i == field.size()) return std::nullopt;
-    int64_t value = 0;
-    for (; i < field.size(); ++i) {
-        char c = field[i];
-        if (c < '0' || c > '9') return std::nullopt;
-        value = value > (INT64_MAX - 9) / 10 ? INT64_MAX : value * 10 + (c - '0');
-    }
-    return negative ? -value : value;
+    std::optional<int64_t> value = 0;
+    for (; i < field.size() && value; ++i) value = AppendDecimalDigit(*value, field[i]);
+    if (!value) return std::nullopt;
+    return negative ? -*value : *value;
 }
 
 std::optional<Rgb> ParseColourField(const std::string& field) {

@@ -62,11 +62,9 @@ HeaderBytesArray PackHeader(const LevelHeaderFields& fields) {
 HeaderImport ImportHeaderFromLevel(const RomImage& rom, uint64_t levelIndex) {
     HeaderImport result;
     const std::string notRead = "Level " + Hex(levelIndex);
-    const uint64_t maxIndex =
-        static_cast<uint64_t>(std::numeric_limits<int64_t>::max() - LevelTablePosition) / 6 - 1;
+    const std::optional<int64_t> row = LevelTableRow(levelIndex);
     std::array<uint8_t, 3> pointer{};
-    if (levelIndex > maxIndex || !rom.Read(LevelTablePosition + 6 * static_cast<int64_t>(levelIndex),
-                                           pointer.data(), pointer.size())) {
+    if (!row || !rom.Read(*row, pointer.data(), pointer.size())) {
         result.Messages.push_back({"Tarnloft - Header not imported",
                                    notRead + " has no entry in the level table of this ROM image."});
         return result;

@@ -61,14 +61,20 @@ LoadResult Failed(LoadResult result) {
 
 }  // namespace
 
+std::optional<int64_t> LevelTableRow(uint64_t index) {
+    const uint64_t maxIndex =
+        static_cast<uint64_t>(std::numeric_limits<int64_t>::max() - LevelTablePosition) / LevelTableRowSize - 1;
+    if (index > maxIndex) return std::nullopt;
+    return LevelTablePosition + LevelTableRowSize * static_cast<int64_t>(index);
+}
+
 LoadResult LoadLevelIndex(const RomImage& rom, const Catalogues& defs, int64_t index) {
     LoadResult result;
     const std::string what = "Level " + Hex32(static_cast<int32_t>(index));
     const size_t firstMessage = 0;
     RomReader reader(rom);
 
-    const int64_t maxIndex = (std::numeric_limits<int64_t>::max() - LevelTablePosition) / 6 - 1;
-    const int64_t entryPos = (index >= 0 && index <= maxIndex) ? LevelTablePosition + 6 * index : 0;
+    const int64_t entryPos = index >= 0 ? LevelTableRow(static_cast<uint64_t>(index)).value_or(0) : 0;
     std::array<uint8_t, 3> objectPointer{};
     if (entryPos == 0 || !ReadPointer(rom, entryPos, objectPointer)) {
         result.Messages.push_back({NotLoadedTitle,

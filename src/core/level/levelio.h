@@ -2,6 +2,7 @@
 // place into exactly the extents measured at load time.
 #pragma once
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "catalogue/catalogues.h"
@@ -13,6 +14,11 @@ namespace tarnloft {
 class RomImage;
 
 inline constexpr int64_t LevelTablePosition = 784836;  // 1-based; file offset 0xBF9C3
+inline constexpr int64_t LevelTableRowSize = 6;        // object pointer, sprite pointer
+
+// 1-based position of level `index`'s row in the level table; nothing when
+// the position would not fit a 64-bit file position.
+std::optional<int64_t> LevelTableRow(uint64_t index);
 
 struct LoadResult {
     bool Ok = false;          // false: nothing loaded, keep the previous level

@@ -11,7 +11,7 @@ namespace {
 
 constexpr uint8_t EndMarker = 0xFF;
 
-uint8_t ClassOf(const Catalogues& defs, uint8_t number) { return defs.ObjectDefs[number].ByteCount; }
+ByteClass ClassOf(const Catalogues& defs, uint8_t number) { return defs.ObjectDefs[number].ByteCount; }
 
 // Which axes of a four-byte object the size byte holds as a whole byte.
 bool WidthIsWholeByte(uint8_t sizeMode) { return sizeMode == 1; }
@@ -41,10 +41,10 @@ Message PastEndMessage(int64_t position, const char* what) {
                                                " runs past the end of the ROM image. Nothing was loaded."};
 }
 
-Message UnknownObjectMessage(uint8_t number, uint8_t byteClass) {
+Message UnknownObjectMessage(uint8_t number, ByteClass byteClass) {
     return {"Tarnloft - This is bad",
             "Unknown object type (WEIRD error!) : Object " + Hex(number) + " thinks it's type" +
-                std::to_string(byteClass) + Crlf +
+                std::to_string(static_cast<int>(byteClass)) + Crlf +
                 "Bad things will likely happen if Tarnloft keeps running.  Aborting."};
 }
 
@@ -97,7 +97,7 @@ StreamDecode DecodeObjectStream(RomReader& reader, const Catalogues& defs, int64
             result.Messages.push_back(PastEndMessage(start, "object data"));
             return result;
         }
-        const uint8_t byteClass = ClassOf(defs, b[0]);
+        const ByteClass byteClass = ClassOf(defs, b[0]);
         if (byteClass == ByteClass::EndOfList) {
             ++position;
             break;
@@ -188,7 +188,7 @@ std::optional<std::string> FindUnstorableObject(const Catalogues& defs, const Le
         const LevelObject& o = level.LevelObjects[i];
         if (o.IsSprite) continue;
         const int index = static_cast<int>(i);
-        const uint8_t byteClass = ClassOf(defs, o.Number);
+        const ByteClass byteClass = ClassOf(defs, o.Number);
         if (byteClass == ByteClass::FiveByte) {
             if (!WholeByteForm(o.Width)) return ExtentProblem(o, index, "width", o.Width, true);
             if (!WholeByteForm(o.Height)) return ExtentProblem(o, index, "height", o.Height, true);
@@ -220,7 +220,7 @@ std::vector<uint8_t> EncodeObjectStream(const Catalogues& defs, const LevelModel
 
     for (const LevelObject& o : level.LevelObjects) {
         if (o.IsSprite) continue;
-        const uint8_t byteClass = ClassOf(defs, o.Number);
+        const ByteClass byteClass = ClassOf(defs, o.Number);
         if (byteClass == ByteClass::Special) {
             out.insert(out.end(), {o.Number, ScreenByte(o), TileByte(o), o.SubNumber});
         } else if (byteClass == ByteClass::FourByte) {

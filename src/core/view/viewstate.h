@@ -32,8 +32,6 @@ struct ViewState {
     int SurfaceHeight = 0;
     ViewToggles Toggles;
     std::vector<int> VisibleObjects;  // indices into LevelObjects, ascending
-
-    int LastVisibleObject() const { return static_cast<int>(VisibleObjects.size()) - 1; }
 };
 
 }  // namespace tarnloft

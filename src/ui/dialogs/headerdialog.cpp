@@ -10,6 +10,7 @@
 #include "prompts/prompts.h"
 #include "widgets/placement.h"
 #include "rom/romimage.h"
+#include "util/decimal.h"
 #include "util/hex.h"
 
 namespace tarnloft {
@@ -28,21 +29,6 @@ std::string FieldTitle(const HeaderFieldInfo& info) {
     for (const char* c = info.Caption; *c && *c != ':'; ++c)
         if (*c != '&') title += *c;
     return title;
-}
-
-// A plain decimal whole number within 0..max, blanks around it allowed.
-std::optional<int> ParseDecimalBox(const std::string& text, int max) {
-    size_t first = text.find_first_not_of(" \t");
-    if (first == std::string::npos) return std::nullopt;
-    size_t last = text.find_last_not_of(" \t");
-    long value = 0;
-    for (size_t i = first; i <= last; ++i) {
-        char c = text[i];
-        if (c < '0' || c > '9') return std::nullopt;
-        value = value * 10 + (c - '0');
-        if (value > max) return std::nullopt;
-    }
-    return static_cast<int>(value);
 }
 
 }  // namespace
