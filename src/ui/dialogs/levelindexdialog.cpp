@@ -9,6 +9,7 @@
 #include "catalogue/definitionfiles.h"
 #include "widgets/placement.h"
 #include "util/hex.h"
+#include "widgets/qtstrings.h"
 
 namespace tarnloft {
 
@@ -34,7 +35,7 @@ LevelIndexDialog::LevelIndexDialog(const std::string& dataFolder, Prompts& promp
 
     LevelListLoad list = LoadLevelList(dataFolder);
     for (const ListItem& entry : list.Items) {
-        auto* item = new QListWidgetItem(QString::fromStdString(entry.Text), lstLevels_);
+        auto* item = new QListWidgetItem(ToQString(entry.Text), lstLevels_);
         item->setData(Qt::UserRole, entry.Value);
     }
     if (!list.Ok)
@@ -54,11 +55,11 @@ void LevelIndexDialog::EntryChosen(int row) {
     QListWidgetItem* item = lstLevels_->item(row);
     if (!item) return;
     int value = item->data(Qt::UserRole).toInt();
-    txtIndex_->setText(QString::fromStdString(Hex32(value)));
+    txtIndex_->setText(ToQString(Hex32(value)));
 }
 
 void LevelIndexDialog::OkClicked() {
-    uint64_t index = ParseHexBox(txtIndex_->text().toStdString());
+    uint64_t index = ParseHexBox(ToStdString(txtIndex_->text()));
     hide();
     emit IndexChosen(index);
 }

@@ -11,6 +11,7 @@
 #include <algorithm>
 
 #include "widgets/placement.h"
+#include "widgets/qtstrings.h"
 
 namespace tarnloft {
 
@@ -64,7 +65,7 @@ void ObjectListWindow::SetEntries(const std::vector<std::string>& texts) {
     lstObjects_->clear();
     QStringList items;
     items.reserve(static_cast<int>(texts.size()));
-    for (const std::string& text : texts) items << QString::fromStdString(text);
+    for (const std::string& text : texts) items << ToQString(text);
     lstObjects_->addItems(items);
     lstObjects_->setCurrentRow(-1);
     lstObjects_->clearSelection();
