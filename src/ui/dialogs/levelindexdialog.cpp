@@ -7,6 +7,7 @@
 
 #include "prompts/prompts.h"
 #include "catalogue/definitionfiles.h"
+#include "widgets/entrypicker.h"
 #include "widgets/placement.h"
 #include "util/hex.h"
 #include "widgets/qtstrings.h"
@@ -44,9 +45,7 @@ LevelIndexDialog::LevelIndexDialog(const std::string& dataFolder, Prompts& promp
             list.Error.empty() ? std::string("LevelList.dat could not be read.") : list.Error);
 
     FitCaptions(this);
-    connect(lstLevels_, &QListWidget::currentRowChanged, this, &LevelIndexDialog::EntryChosen);
-    connect(lstLevels_, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem* item) { EntryChosen(lstLevels_->row(item)); });
+    connect(new EntryPicker(lstLevels_), &EntryPicker::Picked, this, &LevelIndexDialog::EntryChosen);
     connect(cmdOk_, &QPushButton::clicked, this, &LevelIndexDialog::OkClicked);
     connect(cmdCancel_, &QPushButton::clicked, this, &QWidget::hide);
 }

@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "prompts/prompts.h"
+#include "widgets/entrypicker.h"
 #include "widgets/placement.h"
 #include "util/hex.h"
 #include "widgets/qtstrings.h"
@@ -48,9 +49,7 @@ LevelOffsetDialog::LevelOffsetDialog(const std::string& dataFolder, Prompts& pro
             load.Error.empty() ? std::string("LevelOffsets.dat could not be read.") : load.Error);
 
     FitCaptions(this);
-    connect(lstLevels_, &QListWidget::currentRowChanged, this, &LevelOffsetDialog::EntryChosen);
-    connect(lstLevels_, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem* item) { EntryChosen(lstLevels_->row(item)); });
+    connect(new EntryPicker(lstLevels_), &EntryPicker::Picked, this, &LevelOffsetDialog::EntryChosen);
     connect(cmdOk_, &QPushButton::clicked, this, &LevelOffsetDialog::OkClicked);
     connect(cmdCancel_, &QPushButton::clicked, this, &QWidget::hide);
 }

@@ -85,8 +85,10 @@ void LevelSurface::Redraw() {
     {
         const QPalette colours = palette();
         QtCanvas canvas(picture, FontSize(), colours.color(QPalette::Button), colours.color(QPalette::ButtonText));
+        canvas.SetForeColour(foreColour_);
         const EditorState& state = session_.State();
         RepaintView(canvas, state.View, state.Level, session_.Defs());
+        foreColour_ = canvas.ForeColour();
     }
     update();
 }
@@ -151,6 +153,9 @@ void LevelSurface::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void LevelSurface::keyPressEvent(QKeyEvent* event) {
+    // Keys a child (the popup list) leaves unhandled travel up to here; they
+    // are not the surface's.
+    if (window()->focusWidget() != this) return QWidget::keyPressEvent(event);
     switch (event->key()) {
         case Qt::Key_Delete:
             emit DeletePressed();

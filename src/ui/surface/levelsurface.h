@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "edit/changereport.h"
+#include "util/rgb.h"
 
 class QLabel;
 class QListWidget;
@@ -29,6 +30,9 @@ public:
     QImage& Picture();
     // Point size of the surface font for the current zoom.
     int FontSize() const;
+
+    // The foreground colour the last redraw left; the next one starts from it.
+    Rgb ForeColour() const { return foreColour_; }
 
     QListWidget* PopupList() const { return popup_; }
     QLabel* ToolTipLabel() const { return toolTip_; }
@@ -67,6 +71,7 @@ private:
     QListWidget* popup_;
     QLabel* toolTip_;
     std::vector<PopupLine> shownPopup_;  // what the popup list holds now
+    Rgb foreColour_ = Colours::Black;
 };
 
 }  // namespace tarnloft
