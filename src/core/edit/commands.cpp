@@ -5,9 +5,9 @@
 
 #include "catalogue/cataloguelist.h"
 #include "edit/mouse.h"
-#include "util/numbers.h"
 #include "edit/screenexits.h"
 #include "level/objectstream.h"
+#include "util/numbers.h"
 #include "view/viewport.h"
 
 namespace tarnloft {
@@ -89,7 +89,8 @@ void CreateItem(EditorState& state, const Catalogues& defs, std::optional<int> s
     LevelObject entry = NewEntry(defs, value);
     // The view may show the area outside the level; keep what the record can hold.
     entry.X = static_cast<uint8_t>(std::clamp(state.View.H.Value, 0, LastColumn));
-    entry.Y = static_cast<uint8_t>(std::clamp(state.View.V.Value, 0, entry.IsSprite ? LastSpriteRow : LastRow));
+    entry.Y =
+        static_cast<uint8_t>(std::clamp(state.View.V.Value, 0, entry.IsSprite ? LastSpriteRow : LastRow));
     level.LevelObjects.push_back(entry);
     if (!entry.IsSprite) level.SelectedObject = level.LastObjectIndex();
     ClosePopup(state, report);

@@ -87,10 +87,12 @@ void Editor::Settle(const Before& before, ChangeReport& report) {
                           before.Exits != level.ScreenExits || before.Header != level.HeaderBytes;
     report.SelectionChanged = report.SelectionChanged || before.SelectedObject != level.SelectedObject ||
                               before.SelectedScreenExit != level.SelectedScreenExit;
-    report.ViewChanged = before.Zoom != view.Zoom || !SameBar(before.H, view.H) || !SameBar(before.V, view.V) ||
-                         before.SurfaceWidth != view.SurfaceWidth || before.SurfaceHeight != view.SurfaceHeight ||
+    report.ViewChanged = before.Zoom != view.Zoom || !SameBar(before.H, view.H) ||
+                         !SameBar(before.V, view.V) || before.SurfaceWidth != view.SurfaceWidth ||
+                         before.SurfaceHeight != view.SurfaceHeight ||
                          !SameToggles(before.Toggles, view.Toggles);
-    report.ExitsChanged = before.Exits != level.ScreenExits || before.SelectedScreenExit != level.SelectedScreenExit;
+    report.ExitsChanged =
+        before.Exits != level.ScreenExits || before.SelectedScreenExit != level.SelectedScreenExit;
     report.ModeChanged = before.ExitMode != state_.InScreenExitMode() ||
                          before.ExitEditorEnabled != state_.Tool.ExitEditorEnabled ||
                          before.Toggles.ScreenExitMode != view.Toggles.ScreenExitMode;
@@ -197,7 +199,8 @@ void Editor::LayoutStep(const LayoutInput& input, ChangeReport& report) {
     if (report.Layout->Skipped) return;
     report.ScrollChanged = true;  // the ranges follow the surface size
     // The picture follows the surface size and the scroll positions.
-    if (report.Layout->ScrollChanged || width != state_.View.SurfaceWidth || height != state_.View.SurfaceHeight)
+    if (report.Layout->ScrollChanged || width != state_.View.SurfaceWidth ||
+        height != state_.View.SurfaceHeight)
         report.PictureChanged = true;
 }
 
@@ -231,8 +234,8 @@ ChangeReport Editor::ToggleSeparateObjects(const LayoutInput& input) {
 ChangeReport Editor::Toggle(ViewToggle toggle) {
     return Run([&](ChangeReport& r) {
         ViewToggles& t = state_.View.Toggles;
-        bool& value = toggle == ViewToggle::CrossSection ? t.CrossSection
-                      : toggle == ViewToggle::SmallGrid  ? t.SmallGrid
+        bool& value = toggle == ViewToggle::CrossSection  ? t.CrossSection
+                      : toggle == ViewToggle::SmallGrid   ? t.SmallGrid
                       : toggle == ViewToggle::Transparent ? t.Transparent
                                                           : t.Stationary;
         value = !value;

@@ -101,7 +101,8 @@ void MainWindow::BuildPanels() {
             [this](int value) { session_.Apply(&Editor::ScrollTo, false, value); });
     connect(catalogue_, &CataloguePanel::ListWindowClosed, this, [this] {
         // The window is gone; the toggle follows (it was on).
-        if (State().View.Toggles.SeparateObjects) session_.Apply(&Editor::ToggleSeparateObjects, CurrentLayoutInput());
+        if (State().View.Toggles.SeparateObjects)
+            session_.Apply(&Editor::ToggleSeparateObjects, CurrentLayoutInput());
     });
 }
 
@@ -210,7 +211,8 @@ void MainWindow::ShowReport(const ChangeReport& report) {
     mnuViewSmallgrid_->setChecked(toggles.SmallGrid);
     mnuViewTransparent_->setChecked(toggles.Transparent);
     mnuViewStationary_->setChecked(toggles.Stationary);
-    for (QAction* action : zoomActions_) action->setChecked(action->property("index").toInt() == State().View.Zoom);
+    for (QAction* action : zoomActions_)
+        action->setChecked(action->property("index").toInt() == State().View.Zoom);
 }
 
 LayoutInput MainWindow::CurrentLayoutInput() const {

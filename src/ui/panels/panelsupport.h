@@ -33,7 +33,8 @@ inline void SetFittingCaption(QLabel* label, const std::string& text) {
     QFont font = label->parentWidget()->font();
     const int room = label->contentsRect().width();
     constexpr qreal SmallestPointSize = 4;
-    while (font.pointSizeF() - 0.5 >= SmallestPointSize && QFontMetrics(font).horizontalAdvance(caption) > room)
+    while (font.pointSizeF() - 0.5 >= SmallestPointSize &&
+           QFontMetrics(font).horizontalAdvance(caption) > room)
         font.setPointSizeF(font.pointSizeF() - 0.5);
     label->setFont(font);
     label->setText(caption);

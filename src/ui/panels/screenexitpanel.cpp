@@ -25,11 +25,12 @@ ScreenExitPanel::ScreenExitPanel(EditorSession& session, QWidget* parent)
                                 {68, 42, "<", ArrowDirection::Left},
                                 {96, 66, "v", ArrowDirection::Down}};
     for (int i = 0; i < 4; ++i) {
-        QPushButton* button =
-            AddPanelButton(this, "cmdMoveScreen", moves[i].Caption, Pixels(moves[i].Left, moves[i].Top, 26, 24));
+        QPushButton* button = AddPanelButton(this, "cmdMoveScreen", moves[i].Caption,
+                                             Pixels(moves[i].Left, moves[i].Top, 26, 24));
         button->setProperty("index", i);
         const ArrowDirection direction = moves[i].Direction;
-        connect(button, &QPushButton::clicked, this, [this, direction] { session_.Apply(&Editor::MoveExit, direction); });
+        connect(button, &QPushButton::clicked, this,
+                [this, direction] { session_.Apply(&Editor::MoveExit, direction); });
     }
     AddLabel(this, nullptr, QStringLiteral("Destination:"), Pixels(8, 100, 84, 17));
     boxes_[int(ExitField::Destination)] = AddTextBox(this, "txtExitDestination", Pixels(96, 97, 89, 21));
@@ -67,9 +68,10 @@ ScreenExitPanel::ScreenExitPanel(EditorSession& session, QWidget* parent)
     // A click or a keyboard move in a list picks its entry; the focus arriving does not.
     for (auto [list, field] : {std::pair{lstDestinationLevels_, ExitField::Destination},
                                std::pair{lstEntranceTypes_, ExitField::EntranceType}}) {
-        connect(new EntryPicker(list), &EntryPicker::Picked, this, [this, list = list, field = field](int row) {
-            session_.Apply(&Editor::PickExitValue, field, list->item(row)->data(Qt::UserRole).toInt());
-        });
+        connect(
+            new EntryPicker(list), &EntryPicker::Picked, this, [this, list = list, field = field](int row) {
+                session_.Apply(&Editor::PickExitValue, field, list->item(row)->data(Qt::UserRole).toInt());
+            });
     }
     connect(&session_, &EditorSession::Changed, this, &ScreenExitPanel::ShowReport);
 }

@@ -6,7 +6,9 @@
 namespace tarnloft {
 
 // A core text for a widget.
-inline QString ToQString(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+inline QString ToQString(const std::string& text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 // A core caption for a label: "\r\n" line breaks become "\n".
 inline QString ToCaption(const std::string& text) {

@@ -62,8 +62,9 @@ TEST(Mouse, MiddleButtonDuplicatesTheSelectedEntry) {
                        {Obj(Five, 1, 1), 256, 5, 0, 255, 255},  {Sprite(4, 1, 1), 256, 0, 3, 255, 127}};
     for (const Case& c : cases) {
         // The second entry (5A) takes 5 bytes of the object stream before the copy.
-        Editor e = MakeEditor(defs, {c.source, Obj(Five, 50, 50)}, {},
-                              [&](EditorState& s) { s.View.H = s.View.V = {c.scroll, 256}; });
+        Editor e = MakeEditor(defs, {c.source, Obj(Five, 50, 50)}, {}, [&](EditorState& s) {
+            s.View.H = s.View.V = {c.scroll, 256};
+        });
         const LevelModel& level = e.Level();
         const int64_t objectBefore = level.ObjectBytesUsed, spriteBefore = level.SpriteBytesUsed;
         EXPECT_TRUE(e.Press(MouseButton::Middle, 100, 40).LevelChanged);
@@ -171,7 +172,9 @@ TEST(Mouse, ToolTipFollowsThePointerOrStaysAtTheBottomLeft) {
         ASSERT_TRUE(hover.Pointer.ToolTip) << c.Name;
         const ToolTipFeedback& tip = *hover.Pointer.ToolTip;
         EXPECT_EQ(tip.Placement, c.Placement) << c.Name;
-        if (c.Placement == Place::At) EXPECT_EQ(std::tuple(tip.Left, tip.Top), std::tuple(c.Left, c.Top)) << c.Name;
+        if (c.Placement == Place::At) {
+            EXPECT_EQ(std::tuple(tip.Left, tip.Top), std::tuple(c.Left, c.Top)) << c.Name;
+        }
         EXPECT_EQ(!tip.Caption.value_or("").empty(), c.Captioned) << c.Name;
     }
 }

@@ -1,5 +1,7 @@
 // The small shared rules: decimal boxes and digits, hex digits, float-to-int
 // clamps and the level-table row.
+#include "util/numbers.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -8,7 +10,6 @@
 #include "level/levelio.h"
 #include "util/decimal.h"
 #include "util/hex.h"
-#include "util/numbers.h"
 
 using namespace tarnloft;
 
@@ -20,11 +21,16 @@ TEST(DecimalBox, ReadsWholeNumbersWithinTheMaximum) {
         const char* text;
         int max;
         std::optional<int> value;
-    } const rows[] = {{"plain", "31", 31, 31},         {"blanks around", " 7\t", 31, 7}, {"over the maximum", "32", 31, {}},
-                      {"blank", "  ", 31, {}},         {"sign", "-1", 31, {}},         {"inner blank", "1 2", 99, {}},
+    } const rows[] = {{"plain", "31", 31, 31},
+                      {"blanks around", " 7\t", 31, 7},
+                      {"over the maximum", "32", 31, {}},
+                      {"blank", "  ", 31, {}},
+                      {"sign", "-1", 31, {}},
+                      {"inner blank", "1 2", 99, {}},
                       {"huge", "99999999999999999999", 31, {}}};
     for (const Row& r : rows) EXPECT_EQ(ParseDecimalBox(r.text, r.max), r.value) << r.name;
-    EXPECT_EQ(AppendDecimalDigit(std::numeric_limits<int64_t>::max(), '9'), std::numeric_limits<int64_t>::max());
+    EXPECT_EQ(AppendDecimalDigit(std::numeric_limits<int64_t>::max(), '9'),
+              std::numeric_limits<int64_t>::max());
     EXPECT_EQ(AppendDecimalDigit(12, 'x'), std::nullopt);
 }
 

@@ -14,9 +14,15 @@ namespace {
 // Every placed rectangle with the objectName of its panel.
 std::vector<std::pair<std::string, LayoutRect>> Placed(const LayoutResult& r) {
     const PanelPlacement& p = r.Panels;
-    return {{"lstObjects", p.ObjectList},       {"fraSubPanel", p.SubPanel},       {"Level", p.Surface},
-            {"hscLevelPos", p.HorizontalBar},   {"vscLevelPos", p.VerticalBar},    {"fraObjectInfo", p.ObjectInfo},
-            {"fraLevelInfo", p.LevelInfo},      {"fraScreenExits", p.ScreenExits}, {"fraListOptions", p.ListOptions}};
+    return {{"lstObjects", p.ObjectList},
+            {"fraSubPanel", p.SubPanel},
+            {"Level", p.Surface},
+            {"hscLevelPos", p.HorizontalBar},
+            {"vscLevelPos", p.VerticalBar},
+            {"fraObjectInfo", p.ObjectInfo},
+            {"fraLevelInfo", p.LevelInfo},
+            {"fraScreenExits", p.ScreenExits},
+            {"fraListOptions", p.ListOptions}};
 }
 
 LayoutRect At(const LayoutResult& r, const std::string& name) {

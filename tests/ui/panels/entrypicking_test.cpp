@@ -39,7 +39,8 @@ void ExpectPicks(const PickCase& c) {
     const QString second = c.Shown();
     EXPECT_NE(second, before) << "a keyboard move picks";
     c.Check();
-    QTest::mouseClick(c.List->viewport(), Qt::LeftButton, {}, c.List->visualItemRect(c.List->item(3)).center());
+    QTest::mouseClick(c.List->viewport(), Qt::LeftButton, {},
+                      c.List->visualItemRect(c.List->item(3)).center());
     EXPECT_NE(c.Shown(), second) << "a click picks";
     c.Check();
     QTest::keyClick(c.List, Qt::Key_Up);
@@ -81,7 +82,8 @@ TEST(EntryPicking, ClicksAndKeysInsideTheListPickTheFocusArrivingDoesNot) {
     Find<QAction>(window, "mnuViewSeperateobjects")->trigger();
 
     const std::tuple<const char*, const char*, const char*> dialogs[] = {
-        {"mnuFileLevelIndex", "frmLevelISelect", "txtIndex"}, {"mnuFileLevel", "frmLevelSelect", "txtOffset"}};
+        {"mnuFileLevelIndex", "frmLevelISelect", "txtIndex"},
+        {"mnuFileLevel", "frmLevelSelect", "txtOffset"}};
     for (auto [menu, name, boxName] : dialogs) {
         Find<QAction>(window, menu)->trigger();
         auto* dialog = Find<QWidget>(window, name);

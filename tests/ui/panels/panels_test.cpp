@@ -6,10 +6,10 @@
 #include <QWindow>
 #include <functional>
 
-#include "uitestsupport.h"
 #include "level/objectstream.h"
-#include "util/hex.h"
 #include "surface/levelsurface.h"
+#include "uitestsupport.h"
+#include "util/hex.h"
 
 using namespace uitest;
 
@@ -17,8 +17,7 @@ namespace {
 
 // Whether every pixel of `area` (in `widget`'s coordinates) has one colour, as the window shows it.
 bool Plain(QWidget* window, QWidget* widget, const QRect& area) {
-    const QImage image =
-        window->grab(QRect(widget->mapTo(window, area.topLeft()), area.size())).toImage();
+    const QImage image = window->grab(QRect(widget->mapTo(window, area.topLeft()), area.size())).toImage();
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
             if (image.pixel(x, y) != image.pixel(0, 0)) return false;
@@ -128,8 +127,9 @@ TEST(WindowSize, TheWindowKeepsItsMinimumWhoeverResizesIt) {
     const struct {
         const char* Name;
         std::function<void()> Shrink;
-    } cases[] = {{"the program", [window] { window->resize(400, 200); }},
-                 {"a window manager ignoring the hints", [window] { window->windowHandle()->resize(400, 200); }}};
+    } cases[] = {
+        {"the program", [window] { window->resize(400, 200); }},
+        {"a window manager ignoring the hints", [window] { window->windowHandle()->resize(400, 200); }}};
     for (const auto& c : cases) {
         c.Shrink();
         QTest::qWait(50);

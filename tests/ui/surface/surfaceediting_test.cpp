@@ -45,10 +45,12 @@ TEST(SurfaceEditing, PositionLabelAndKeys) {
     const auto& entries = window->State().Level.LevelObjects;
     UseLevel(*window, {{1, 0, 2, 3, 4, 1}, {1, 0, 10, 10, 2, 2}});
     LevelSurface* surface = window->Surface();
-    QTest::mouseClick(surface, Qt::LeftButton, Qt::NoModifier, QPoint(300, 300));  // the surface takes the focus
+    QTest::mouseClick(surface, Qt::LeftButton, Qt::NoModifier,
+                      QPoint(300, 300));  // the surface takes the focus
     QTest::mouseMove(surface, QPoint(170, 170));
     EXPECT_EQ(Find<QLabel>(window, "lblMousePos")->text(), "(A,A)");
-    for (Qt::Key key : {Qt::Key_Right, Qt::Key_Down, Qt::Key_Down, Qt::Key_Delete}) QTest::keyClick(surface, key);
+    for (Qt::Key key : {Qt::Key_Right, Qt::Key_Down, Qt::Key_Down, Qt::Key_Delete})
+        QTest::keyClick(surface, key);
     EXPECT_EQ(Find<QScrollBar>(window, "vscLevelPos")->value(), 2);
     EXPECT_EQ(entries.size(), 1u);
 }

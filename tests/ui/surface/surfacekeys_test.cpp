@@ -2,8 +2,8 @@
 // and its picture carries the foreground from one repaint to the next.
 #include <QListWidget>
 
-#include "uitestsupport.h"
 #include "surface/levelsurface.h"
+#include "uitestsupport.h"
 #include "view/viewport.h"
 
 using namespace uitest;
