@@ -18,6 +18,8 @@
 
 #include "catalogue/catalogues.h"
 
+using namespace tarnloft;
+
 namespace bench {
 
 // Rounds per figure, unless a figure asks for its own number.

@@ -2,6 +2,8 @@
 #include "bench.h"
 #include "catalogue/cataloguelist.h"
 
+using namespace tarnloft;
+
 namespace {
 
 BENCH_FIGURE("catalogue list rebuild (all 1024 entries)") {

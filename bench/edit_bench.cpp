@@ -4,8 +4,10 @@
 
 #include "bench.h"
 #include "edit/hittest.h"
-#include "edit/mouse.h"
+#include "edit/editor.h"
 #include "view/viewport.h"
+
+using namespace tarnloft;
 
 namespace {
 
@@ -41,18 +43,19 @@ EditorState CrowdedState(const Catalogues& defs) {
 
 BENCH_GROUP("editing") {
     const Catalogues& defs = bench::ShippedCatalogues();
+    Editor editor(defs, CrowdedState(defs));
     EditorState state = CrowdedState(defs);
     const std::string items = std::to_string(ItemCount) + " items in view";
 
     bench::Measure("hover: 1000 pointer moves over " + items, [&] {
         for (int i = 0; i < 1000; ++i)
-            MouseMove(state, defs, MouseButton::None, (i * 7) % 1024, (i * 13) % 512);
+            editor.Move(MouseButton::None, (i * 7) % 1024, (i * 13) % 512);
     });
 
     bench::Measure("move drag: press and 1000 steps, " + items, [&] {
-        MousePress(state, defs, MouseButton::Left, 2, 2);
-        for (int i = 0; i < 1000; ++i) MouseMove(state, defs, MouseButton::Left, i % 1024, i % 512);
-        MouseRelease(state);
+        editor.Press(MouseButton::Left, 2, 2);
+        for (int i = 0; i < 1000; ++i) editor.Move(MouseButton::Left, i % 1024, i % 512);
+        editor.Release();
     });
 
     bench::Measure("popup: 1000 fills at crowded points, " + items, [&] {

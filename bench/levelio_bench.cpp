@@ -7,6 +7,8 @@
 #include "level/levelio.h"
 #include "rom/romimage.h"
 
+using namespace tarnloft;
+
 namespace {
 
 bool OpenImage(RomImage& rom, const std::string& path) {

@@ -15,6 +15,8 @@
 
 #ifdef TARNLOFT_BENCH_UI
 #include <QApplication>
+
+using namespace tarnloft;
 #endif
 
 namespace bench {

@@ -17,7 +17,9 @@
 #include <QImage>
 #include <QPainter>
 
-#include "view/qt/qtcanvas.h"
+#include "surface/qtcanvas.h"
+
+using namespace tarnloft;
 #endif
 
 namespace {

@@ -17,10 +17,12 @@
 #include <vector>
 
 #include "app/mainwindow.h"
-#include "app/prompts.h"
+#include "prompts/prompts.h"
 #include "bench.h"
-#include "view/qt/levelsurface.h"
+#include "surface/levelsurface.h"
 #include "view/viewport.h"
+
+using namespace tarnloft;
 
 namespace {
 
@@ -67,7 +69,6 @@ void FillLevel(EditorState& state, const Catalogues& defs, int count) {
         items.push_back(o);
     }
     state.Level.SelectedObject = 0;
-    RebuildVisibleList(state.View, state.Level);
 }
 
 BENCH_GROUP("main window") {
@@ -90,12 +91,8 @@ BENCH_GROUP("main window") {
                 window->centralWidget()->height(), view.SurfaceWidth, view.SurfaceHeight, view.Zoom);
 
     if (bench::Selected(drag) || bench::Selected("main window")) {
-        EditorState& state = window->MutableState();
+        EditorState state = window->State();
         FillLevel(state, window->Defs(), 500);
-        window->RepaintView();
-        ProcessPendingEvents();
-        std::printf("  drag step: %d items, %zu in view\n", static_cast<int>(state.Level.LevelObjects.size()),
-                    state.View.VisibleObjects.size());
 
         // Item 0 is grabbed at its top-left corner; the pointer swings between
         // two tiles so that every step moves it and changes the picture.
@@ -103,18 +100,23 @@ BENCH_GROUP("main window") {
         grabbed.X = static_cast<uint8_t>(state.View.H.Value + 5);
         grabbed.Y = static_cast<uint8_t>(state.View.V.Value + 5);
         state.Level.SelectedObject = 0;
-        state.Mode = PointerMode::MOV;
-        state.GrabOffsetX = 0;
-        state.GrabOffsetY = 0;
+        state.Tool.Mode = PointerMode::MOV;
+        state.Tool.GrabOffsetX = 0;
+        state.Tool.GrabOffsetY = 0;
+        window->Session().Apply(&Editor::Reset, state);
+        ProcessPendingEvents();
+        std::printf("  drag step: %d items, %zu in view\n",
+                    static_cast<int>(window->State().Level.LevelObjects.size()),
+                    window->State().View.VisibleObjects.size());
         const double zoom = state.View.Zoom;
         bool right = false;
         LevelSurface* surface = window->Surface();
         bench::Measure(drag, [&] {
             right = !right;
             const double x = (right ? 6.5 : 5.5) * zoom;
-            surface->OnMove(MouseButton::Left, x, 5.5 * zoom);
+            emit surface->Moved(MouseButton::Left, x, 5.5 * zoom);
         });
-        window->MutableState().Mode = PointerMode::NON;
+        window->Session().Apply(&Editor::Release);
         ProcessPendingEvents();
     }
 

@@ -16,6 +16,8 @@
 #include "catalogue/definitionfiles.h"
 #include "scratch.h"
 
+using namespace tarnloft;
+
 namespace {
 
 const char* const FileNames[] = {"O5Data.dat",    "O4Data.dat",        "O4SData.dat",     "SpriteData.dat",

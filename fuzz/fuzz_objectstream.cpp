@@ -6,6 +6,8 @@
 // offset as it is (it may then lie beyond the image); bit 1 makes it negative.
 #include "fuzzimage.h"
 
+using namespace tarnloft;
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size < 3) return 0;
     const uint8_t mode = *data++;

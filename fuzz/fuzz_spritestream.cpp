@@ -7,6 +7,8 @@
 // it negative.
 #include "fuzzimage.h"
 
+using namespace tarnloft;
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size < 3) return 0;
     const uint8_t mode = *data++;

@@ -17,6 +17,8 @@
 #include "rom/romimage.h"
 #include "scratch.h"
 
+using namespace tarnloft;
+
 inline const Catalogues& FuzzCatalogues() {
     static const Catalogues* defs = [] {
         auto* d = new Catalogues();

@@ -5,4 +5,6 @@
 
 #include <string>
 
+using namespace tarnloft;
+
 inline std::string ScratchRoot() { return access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp"; }

@@ -7,8 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "app/prompts.h"
+#include "prompts/prompts.h"
 #include "util/message.h"
+
+using namespace tarnloft;
 
 class RecordingPrompts : public Prompts {
 public:

@@ -15,6 +15,8 @@
 #include "app/mainwindow.h"
 #include "recordingprompts.h"
 
+using namespace tarnloft;
+
 namespace uitest {
 
 inline std::string DataFolder() { return TARNLOFT_DATA_DIR; }

@@ -48,7 +48,7 @@ std::string Record(uint8_t number, const ObjectDef* known, bool fourByte) {
 
 bool Defines(const Catalogues* existing, uint8_t number) {
     if (!existing) return false;
-    const uint8_t byteClass = existing->ObjectDefs[number].ByteCount;
+    const ByteClass byteClass = existing->ObjectDefs[number].ByteCount;
     return byteClass == ByteClass::FourByte || byteClass == ByteClass::FiveByte;
 }
 

@@ -135,7 +135,7 @@ int RunInfer(const Arguments& args, const ImageBytes& image, const Catalogues* e
             continue;
         }
         if (!existing) continue;
-        const uint8_t byteClass = existing->ObjectDefs[finding.Number].ByteCount;
+        const ByteClass byteClass = existing->ObjectDefs[finding.Number].ByteCount;
         const int given = byteClass == ByteClass::FiveByte ? 5 : byteClass == ByteClass::FourByte ? 4 : 0;
         if (given != 0 && given != finding.Length)
             out << name << static_cast<int>(finding.Length) << " bytes in the image, " << given

@@ -25,7 +25,7 @@ void Fail(StreamCursor& cursor, LevelFault* fault, Reason reason) {
 LengthTable LengthsOf(const Catalogues& defs) {
     LengthTable lengths{};
     for (int n = 0; n < 256; ++n) {
-        const uint8_t byteClass = defs.ObjectDefs[n].ByteCount;
+        const ByteClass byteClass = defs.ObjectDefs[n].ByteCount;
         if (byteClass == ByteClass::FiveByte) lengths[n] = 5;
         if (byteClass == ByteClass::FourByte || byteClass == ByteClass::Special) lengths[n] = 4;
     }

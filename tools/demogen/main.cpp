@@ -20,6 +20,8 @@
 
 #include "catalogue/definitionfiles.h"
 
+using namespace tarnloft;
+
 namespace {
 
 constexpr size_t CopierHeaderSize = 0x200;

@@ -1,0 +1,161 @@
+#include "edit/commands.h"
+
+#include <algorithm>
+#include <tuple>
+
+#include "catalogue/cataloguelist.h"
+#include "edit/mouse.h"
+#include "edit/screenexits.h"
+#include "level/objectstream.h"
+#include "util/numbers.h"
+#include "view/viewport.h"
+
+namespace tarnloft {
+
+namespace {
+
+inline constexpr int LastEntryValue = SpriteEntryBase + 511;
+
+LevelObject NewEntry(const Catalogues& defs, int value) {
+    LevelObject entry;
+    if (value < SpecialEntryBase) {
+        entry.Number = static_cast<uint8_t>(value);
+        std::tie(entry.Width, entry.Height) = NewObjectExtent(defs, entry.Number);
+    } else if (value < SpriteEntryBase) {
+        const SpecialObjectDef& special = defs.SpecialObjectDefs[value - SpecialEntryBase];
+        entry.SubNumber = static_cast<uint8_t>(value - SpecialEntryBase);
+        entry.Width = special.Width == 0 ? 1 : special.Width;
+        entry.Height = special.Height == 0 ? 1 : special.Height;
+    } else {
+        const int sprite = value - SpriteEntryBase;
+        entry.Number = static_cast<uint8_t>(sprite % 256);
+        entry.SubNumber = sprite > 255 ? 1 : 0;
+        entry.IsSprite = true;
+    }
+    return entry;
+}
+
+// One removal; false (with the message) when it would leave the level empty.
+bool RemoveSelected(EditorState& state, ChangeReport& report) {
+    LevelModel& level = state.Level;
+    if (level.LastObjectIndex() < 1) {
+        report.Messages.push_back(Message{LastEntryTitle, LastEntryText});
+        return false;
+    }
+    // The selection is in range: the editor settles it after every operation.
+    level.LevelObjects.erase(level.LevelObjects.begin() + level.SelectedObject);
+    if (level.SelectedObject > level.LastObjectIndex()) level.SelectedObject = level.LastObjectIndex();
+    // The popup's lines name entries that may have moved.
+    ClosePopup(state, report);
+    return true;
+}
+
+// Scroll position that centres tile `tile` on a surface `pixels` wide; ties to even.
+int CentredScroll(int tile, int pixels, int zoom) {
+    return RoundHalfEven(tile - static_cast<double>(pixels) / (2.0 * (zoom > 0 ? zoom : 1)));
+}
+
+void SetScroll(ScrollBarState& bar, int value, ChangeReport& report) {
+    // A bar whose maximum lies below 0 is disabled and stays at 0.
+    value = std::max(0, std::min(value, bar.Maximum));
+    if (SetScrollValue(bar, value)) {
+        report.ScrollChanged = true;
+        report.PictureChanged = true;
+    }
+}
+
+}  // namespace
+
+void CreateItem(EditorState& state, const Catalogues& defs, std::optional<int> selectedEntryValue,
+                ChangeReport& report) {
+    if (state.InScreenExitMode()) return CreateExit(state, report);
+    if (selectedEntryValue && *selectedEntryValue == 0) {
+        report.Messages.push_back(Message{SpecialNudgeTitle, SpecialNudgeText});
+        return;
+    }
+    if (!selectedEntryValue) {
+        report.Messages.push_back(Message{NoSelectionTitle, NoSelectionText});
+        return;
+    }
+    const int value = *selectedEntryValue;
+    // The catalogue list never holds other values.
+    if (value < 0 || value > LastEntryValue) return;
+    if (value < SpecialEntryBase && defs.ObjectDefs[value].ByteCount == ByteClass::EndOfList) {
+        report.Messages.push_back(Message{EndOfListTitle, EndOfListText});
+        return;
+    }
+
+    LevelModel& level = state.Level;
+    LevelObject entry = NewEntry(defs, value);
+    // The view may show the area outside the level; keep what the record can hold.
+    entry.X = static_cast<uint8_t>(std::clamp(state.View.H.Value, 0, LastColumn));
+    entry.Y =
+        static_cast<uint8_t>(std::clamp(state.View.V.Value, 0, entry.IsSprite ? LastSpriteRow : LastRow));
+    level.LevelObjects.push_back(entry);
+    if (!entry.IsSprite) level.SelectedObject = level.LastObjectIndex();
+    ClosePopup(state, report);
+    report.PictureChanged = true;
+}
+
+void RemoveItem(EditorState& state, ChangeReport& report) {
+    if (state.InScreenExitMode()) return RemoveExit(state, report);
+    if (RemoveSelected(state, report)) report.PictureChanged = true;
+}
+
+void ClearLevel(EditorState& state, ChangeReport& report) {
+    if (state.InScreenExitMode()) return ClearExits(state, report);
+    LevelModel& level = state.Level;
+    if (level.LastObjectIndex() < 1) {
+        RemoveSelected(state, report);  // nothing to remove: says why
+        return;
+    }
+    // The same result as removing the selected entry until one is left, in
+    // one pass (a level read from odd bytes may hold hundreds of thousands):
+    // those removals take the entries from the selection onwards, then from
+    // the end, so the first entry survives unless the selection was on it,
+    // and then the last one does.
+    const LevelObject survivor = level.SelectedObject == 0 ? level.LevelObjects.back() : level.LevelObjects.front();
+    level.LevelObjects.assign(1, survivor);
+    level.SelectedObject = 0;
+    ClosePopup(state, report);
+    report.PictureChanged = true;
+}
+
+void GotoObject(EditorState& state, ChangeReport& report) {
+    LevelModel& level = state.Level;
+    ViewState& view = state.View;
+    if (level.LastObjectIndex() < 0) return;
+    const LevelObject& entry = level.LevelObjects[level.SelectedObject];
+    SetScroll(view.H, CentredScroll(entry.X, view.SurfaceWidth, view.Zoom), report);
+    SetScroll(view.V, CentredScroll(entry.Y, view.SurfaceHeight, view.Zoom), report);
+}
+
+void NextObject(EditorState& state, ChangeReport& report) {
+    LevelModel& level = state.Level;
+    if (level.SelectedObject < level.LastObjectIndex()) ++level.SelectedObject;
+    GotoObject(state, report);
+    report.PictureChanged = true;
+}
+
+void PreviousObject(EditorState& state, ChangeReport& report) {
+    LevelModel& level = state.Level;
+    if (level.SelectedObject > 0) --level.SelectedObject;
+    GotoObject(state, report);
+    report.PictureChanged = true;
+}
+
+void ArrowKey(EditorState& state, ArrowDirection direction, ChangeReport& report) {
+    ViewState& view = state.View;
+    const bool horizontal = direction == ArrowDirection::Left || direction == ArrowDirection::Right;
+    const int step = (direction == ArrowDirection::Left || direction == ArrowDirection::Up) ? -1 : 1;
+    ScrollBarState& bar = horizontal ? view.H : view.V;
+    const int target = bar.Value + step;
+    // At either end of the range the key does nothing.
+    if (target < 0 || target > bar.Maximum) return;
+    if (SetScrollValue(bar, target)) {
+        report.ScrollChanged = true;
+        report.PictureChanged = true;
+    }
+}
+
+}  // namespace tarnloft

@@ -1,0 +1,45 @@
+// Command steps of the Editor on the level's entries as a whole: create from
+// the catalogue list, remove, clear, go to / step through the selection, and
+// the arrow keys. While Screen Exit mode is on, Create, Remove and Clear act
+// on screen exits. Called by Editor only, which settles the invariants.
+#pragma once
+#include <optional>
+
+#include "catalogue/catalogues.h"
+#include "edit/changereport.h"
+
+namespace tarnloft {
+
+// Title and text of the messages these commands report.
+inline constexpr const char* SpecialNudgeTitle = "Tarnloft - Subtle nudge towards feature usage";
+inline constexpr const char* SpecialNudgeText =
+    "You should add special objects using the options below with the prefix 'S'";
+inline constexpr const char* NoSelectionTitle = "Tarnloft - User error";
+inline constexpr const char* NoSelectionText = "Please select an object before attempting to add one";
+// The terminator's number: an entry of it would end the stream on saving and be lost.
+inline constexpr const char* EndOfListTitle = "Tarnloft - User error";
+inline constexpr const char* EndOfListText =
+    "Object FF marks the end of the object list and cannot be added as an object.";
+inline constexpr const char* LastEntryTitle = "Tarnloft - Stopping crashes before they happen";
+inline constexpr const char* LastEntryText =
+    "Cannot delete every object in level.\r\n(It wouldn't have anything to hold it up, and it'd fall down)";
+
+// "&Create": selectedEntryValue is the value of the selected catalogue line
+// (0..255 object, 256..511 special, 512..1023 sprite), nullopt when no line
+// is selected.
+void CreateItem(EditorState& state, const Catalogues& defs, std::optional<int> selectedEntryValue,
+                ChangeReport& report);
+// "&Remove" and the Delete key.
+void RemoveItem(EditorState& state, ChangeReport& report);
+// "Yes, I'm sure": removes all entries but one (or all screen exits).
+void ClearLevel(EditorState& state, ChangeReport& report);
+// "&Goto": centres the view on the selected entry as far as the scroll range allows.
+void GotoObject(EditorState& state, ChangeReport& report);
+// "&>" and "&<": step the selection, then Goto.
+void NextObject(EditorState& state, ChangeReport& report);
+void PreviousObject(EditorState& state, ChangeReport& report);
+
+// Scrolls the view one tile; nothing at either end of the scroll range.
+void ArrowKey(EditorState& state, ArrowDirection direction, ChangeReport& report);
+
+}  // namespace tarnloft

@@ -1,0 +1,241 @@
+#include "edit/mouse.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+#include "edit/hittest.h"
+#include "util/hex.h"
+#include "util/numbers.h"
+#include "view/renderer.h"
+#include "view/viewport.h"
+
+namespace tarnloft {
+
+namespace {
+
+bool ValidSelection(const EditorState& state) {
+    return state.Level.SelectedObject >= 0 && state.Level.SelectedObject <= state.Level.LastObjectIndex();
+}
+
+int ClampedFloorDiv(double pixels, int zoom) {
+    return FloorToInt(std::floor(pixels / (zoom > 0 ? zoom : 1)));
+}
+
+void PressLeft(EditorState& state, const Catalogues& defs, double x, double y) {
+    PointerTool& tool = state.Tool;
+    if (tool.Mode == PointerMode::SCX) {
+        // A press while the exit editor is open only closes it.
+        tool.Mode = PointerMode::NON;
+        state.View.Toggles.ScreenExitMode = false;
+        return;
+    }
+    if (tool.Mode == PointerMode::SCR) return;
+
+    LevelModel& level = state.Level;
+    const int body = FindObjectAt(state, defs, x, y);
+    if (body >= 0) {
+        tool.Mode = PointerMode::MOV;
+        level.SelectedObject = body;
+        const LevelObject& entry = level.LevelObjects[body];
+        tool.GrabOffsetX =
+            RoundHalfEven(x - static_cast<double>(entry.X - state.View.H.Value) * state.View.Zoom);
+        tool.GrabOffsetY =
+            RoundHalfEven(y - static_cast<double>(entry.Y - state.View.V.Value) * state.View.Zoom);
+    }
+    const int widthHandle = FindWidthHandleAt(state, defs, x, y);
+    if (widthHandle >= 0) {
+        level.SelectedObject = widthHandle;
+        tool.Mode = PointerMode::RSX;
+    }
+    const int heightHandle = FindHeightHandleAt(state, defs, x, y);
+    if (heightHandle >= 0) {
+        level.SelectedObject = heightHandle;
+        tool.Mode = PointerMode::RSY;
+    }
+    // The corner: both extents follow the pointer; the selection stays on the
+    // height-handle entry.
+    if (widthHandle >= 0 && heightHandle >= 0) tool.Mode = PointerMode::RSA;
+
+    const int exitIndex = FindScreenExitAt(state, x, y);
+    if (exitIndex >= 0) {
+        tool.Mode = PointerMode::SCR;
+        state.View.Toggles.ScreenExitMode = true;
+        level.SelectedScreenExit = exitIndex;
+        tool.ExitEditorEnabled = true;
+    }
+}
+
+// Drops a copy of the selected entry on the tile under the pointer. The
+// position is clamped to what the record can hold.
+void Duplicate(EditorState& state, double x, double y, ChangeReport& report) {
+    if (!ValidSelection(state)) return;
+    LevelModel& level = state.Level;
+    LevelObject copy = level.LevelObjects[level.SelectedObject];
+    const TilePoint tile = PointerTile(state.View, x, y);
+    copy.X = static_cast<uint8_t>(std::clamp(tile.X, 0, LastColumn));
+    copy.Y = static_cast<uint8_t>(std::clamp(tile.Y, 0, copy.IsSprite ? LastSpriteRow : LastRow));
+    level.LevelObjects.push_back(copy);
+    ClosePopup(state, report);
+}
+
+std::string ExitCaption(const ScreenExit& exit) {
+    return "Screen exit to " + Hex(exit.Destination) + ", Entrance type: " + Hex(exit.EntranceType) +
+           ", Entrance at (" + Hex(exit.EntranceX) + "," + Hex(exit.EntranceY) + ")";
+}
+
+void Hover(EditorState& state, const Catalogues& defs, double x, double y, ChangeReport& report) {
+    const bool stationary = state.View.Toggles.Stationary;
+    ToolTipFeedback tip;
+    PointerShape shape = PointerShape::Arrow;
+    auto placeTip = [&] {
+        if (stationary) return;
+        tip.Placement = ToolTipFeedback::Place::At;
+        tip.Left = FloorToInt(x) + 16;
+        tip.Top = FloorToInt(y) - 32;
+    };
+
+    const int body = FindObjectAt(state, defs, x, y);
+    if (body < 0) {
+        if (!stationary) tip.Placement = ToolTipFeedback::Place::Hide;
+        tip.Caption = std::string();
+    } else {
+        shape = PointerShape::Move;
+        placeTip();
+        tip.Caption = ObjectLabel(state.Level, defs, body, true);
+    }
+
+    const int exitIndex = FindScreenExitAt(state, x, y);
+    if (exitIndex >= 0) {
+        shape = PointerShape::Cross;
+        placeTip();
+        tip.Caption = ExitCaption(state.Level.ScreenExits[exitIndex]);
+    }
+
+    const bool onWidth = FindWidthHandleAt(state, defs, x, y) >= 0;
+    const bool onHeight = FindHeightHandleAt(state, defs, x, y) >= 0;
+    if (onWidth) shape = PointerShape::SizeWE;
+    if (onHeight) shape = PointerShape::SizeNS;
+    if (onWidth && onHeight) shape = PointerShape::SizeNWSE;
+
+    report.Pointer.Shape = shape;
+    report.Pointer.ToolTip = tip;
+    ClosePopup(state, report);
+}
+
+bool Drag(EditorState& state, const Catalogues& defs, double x, double y) {
+    const PointerMode mode = state.Tool.Mode;
+    if (mode != PointerMode::RSX && mode != PointerMode::RSY && mode != PointerMode::RSA &&
+        mode != PointerMode::MOV)
+        return false;
+    if (!ValidSelection(state)) return false;
+    LevelObject& entry = state.Level.LevelObjects[state.Level.SelectedObject];
+    const TilePoint tile = PointerTile(state.View, x, y);
+
+    if (mode == PointerMode::RSA || mode == PointerMode::RSY)
+        entry.Height = ClampDraggedExtent(defs, entry, tile.Y - entry.Y, Axis::Vertical);
+    if (mode == PointerMode::RSX || mode == PointerMode::RSA)
+        entry.Width = ClampDraggedExtent(defs, entry, tile.X - entry.X, Axis::Horizontal);
+    if (mode == PointerMode::MOV) {
+        const int column = ClampedFloorDiv(x - state.Tool.GrabOffsetX, state.View.Zoom) + state.View.H.Value;
+        const int row = ClampedFloorDiv(y - state.Tool.GrabOffsetY, state.View.Zoom) + state.View.V.Value;
+        entry.X = static_cast<uint8_t>(std::clamp(column, 0, LastColumn));
+        entry.Y = static_cast<uint8_t>(std::clamp(row, 0, LevelTilesHigh - 1));
+    }
+    return true;
+}
+
+}  // namespace
+
+int16_t ClampDraggedExtent(const Catalogues& defs, const LevelObject& entry, int extent, Axis axis) {
+    const bool horizontal = axis == Axis::Horizontal;
+    const int16_t current = horizontal ? entry.Width : entry.Height;
+    if (horizontal ? !HasWidthHandle(defs, entry) : !HasHeightHandle(defs, entry)) return current;
+
+    // Only four- and five-byte objects store a size (undefined numbers and
+    // the end-of-list number have handles, but nothing to drag).
+    const ObjectDef& def = defs.ObjectDefs[entry.Number];
+    if (def.ByteCount != ByteClass::FourByte && def.ByteCount != ByteClass::FiveByte) return current;
+    const bool wholeByte = def.ByteCount == ByteClass::FiveByte || def.SizeMode == (horizontal ? 1 : 2);
+    if (!wholeByte) return static_cast<int16_t>(std::clamp(extent, 1, 16));
+
+    // The stored byte holds 1..128 and -129..-2; 0 and -1 have no form.
+    if (extent == 0) return 1;
+    if (extent == -1) return -2;
+    const int lowest = def.ByteCount == ByteClass::FiveByte ? -127 : -129;
+    return static_cast<int16_t>(std::clamp(extent, lowest, 128));
+}
+
+void ClosePopup(EditorState& state, ChangeReport& report) {
+    // Closing a closed popup changes nothing on screen; the report says so anyway,
+    // as the popup widget may have been placed by an earlier report.
+    state.Tool.PopupOpen = false;
+    report.Pointer.Popup = PopupFeedback{};
+}
+
+void MousePress(EditorState& state, const Catalogues& defs, MouseButton button, double x, double y,
+                ChangeReport& report) {
+    switch (button) {
+        case MouseButton::Left:
+            PressLeft(state, defs, x, y);
+            break;
+        case MouseButton::Right:
+            report.Pointer.Popup = FillObjectPopup(state, defs, x, y);
+            break;
+        case MouseButton::Middle:
+            if (!state.InScreenExitMode()) Duplicate(state, x, y, report);
+            break;
+        default:
+            break;
+    }
+    report.PictureChanged = true;
+}
+
+void MouseMove(EditorState& state, const Catalogues& defs, MouseButton held, double x, double y,
+               ChangeReport& report) {
+    report.Pointer.Shape = PointerShape::Arrow;
+    const TilePoint tile = PointerTile(state.View, x, y);
+    report.Pointer.MousePosition = "(" + Hex32(tile.X) + "," + Hex32(tile.Y) + ")";
+
+    if (held == MouseButton::None) Hover(state, defs, x, y, report);
+    if (held == MouseButton::Left && Drag(state, defs, x, y)) report.PictureChanged = true;
+
+    if (state.View.Toggles.Stationary) {
+        ToolTipFeedback tip = report.Pointer.ToolTip.value_or(ToolTipFeedback{});
+        tip.Placement = ToolTipFeedback::Place::At;
+        tip.Left = 0;
+        tip.Top = state.View.SurfaceHeight - 16;
+        report.Pointer.ToolTip = tip;
+    }
+}
+
+void MouseRelease(EditorState& state, ChangeReport&) {
+    // SCR becomes SCX. SCX itself is only left by a left press or the menu,
+    // so the mode stays in step with the menu tick and the shown editor.
+    PointerMode& mode = state.Tool.Mode;
+    if (mode == PointerMode::SCR)
+        mode = PointerMode::SCX;
+    else if (mode != PointerMode::SCX)
+        mode = PointerMode::NON;
+}
+
+void PopupChoice(EditorState& state, int line, ChangeReport& report) {
+    const PointerTool& tool = state.Tool;
+    const bool usable = tool.PopupOpen && line >= 0 && line < static_cast<int>(tool.PopupLines.size());
+    if (!usable) {
+        ClosePopup(state, report);
+        return;
+    }
+    const int chosen = tool.PopupLines[line].Index;
+    const int topmost = tool.PopupLines.front().Index;
+    ClosePopup(state, report);
+    std::vector<LevelObject>& entries = state.Level.LevelObjects;
+    // Lines taken before the level changed are ignored.
+    if (chosen < 0 || topmost > state.Level.LastObjectIndex() || chosen > topmost) return;
+
+    // The chosen entry takes the topmost one's index; those between move down.
+    std::rotate(entries.begin() + chosen, entries.begin() + chosen + 1, entries.begin() + topmost + 1);
+    report.PictureChanged = true;
+}
+
+}  // namespace tarnloft

@@ -1,0 +1,106 @@
+// Screen exits through the Editor: the mode, create / remove / clear, moving, stepping and the boxes.
+#include "edit/screenexits.h"
+
+#include <gtest/gtest.h>
+
+#include "edit/editfixture.h"
+
+using namespace editfix;
+
+namespace {
+
+const Catalogues defs = MakeDefs();
+
+TEST(ScreenExits, ModeCreateRemoveAndClear) {
+    // Two five-byte objects (10 bytes) and the exits (5 bytes each).
+    Editor e =
+        MakeEditor(defs, {Obj(Five, 1, 1), Obj(Five, 2, 2)}, {Exit(1, 1), Exit(2, 2)}, [](EditorState& s) {
+            s.Level.SelectedScreenExit = 1;
+            s.View.H = {256, 256}, s.View.V = {100, 256};
+        });
+    const LevelModel& level = e.Level();
+    EXPECT_TRUE(e.ToggleScreenExitMode().ExitInfoChanged);
+    EXPECT_TRUE(e.Tool().Mode == PointerMode::SCX && e.View().Toggles.ScreenExitMode &&
+                e.Tool().ExitEditorEnabled);
+    EXPECT_EQ(level.SelectedScreenExit, 0);
+    e.Create(Five);  // in exit mode the object commands act on the exits
+    EXPECT_EQ(level.ScreenExits, (std::vector<ScreenExit>{Exit(1, 1), Exit(2, 2), Exit(15, 6)}));
+    EXPECT_EQ(std::tuple(level.SelectedScreenExit, level.ObjectBytesUsed), std::tuple(2, 10 + 15));
+    e.ExitNext(), e.ExitPrevious(), e.ExitPrevious();  // back to exit 0
+    e.Remove();
+    EXPECT_EQ(level.ScreenExits, (std::vector<ScreenExit>{Exit(2, 2), Exit(15, 6)}));
+    EXPECT_EQ(std::tuple(level.SelectedScreenExit, level.ObjectBytesUsed), std::tuple(0, 10 + 10));
+    e.ExitNext();
+    ASSERT_EQ(level.SelectedScreenExit, 1);
+    e.Remove();
+    EXPECT_EQ(level.SelectedScreenExit, 0);
+    e.Clear();
+    EXPECT_EQ(std::tuple(level.LastScreenExit(), level.SelectedScreenExit, level.LastObjectIndex()),
+              std::tuple(-1, -1, 1));
+    EXPECT_TRUE(e.State().InScreenExitMode() && !e.Tool().ExitEditorEnabled);
+    for (const ChangeReport& again : {e.Remove(), e.Clear()}) {
+        ASSERT_EQ(again.Messages.size(), 1u);
+        EXPECT_EQ(again.Messages[0].Title + "|" + again.Messages[0].Text,
+                  "Tarnloft|All screen exits deleted");
+    }
+    e.ToggleScreenExitMode();
+    EXPECT_FALSE(e.Tool().Mode != PointerMode::NON || e.View().Toggles.ScreenExitMode ||
+                 e.State().InScreenExitMode());
+}
+
+TEST(ScreenExits, MoveAndStepStayInRange) {
+    const auto R = ArrowDirection::Right, U = ArrowDirection::Up, L = ArrowDirection::Left,
+               D = ArrowDirection::Down;
+    struct Case {
+        int column, row;
+        ArrowDirection direction;
+        int columnAfter, rowAfter;
+    } const moves[] = {{5, 5, R, 6, 5},     {5, 5, U, 5, 4},    {5, 5, L, 4, 5}, {5, 5, D, 5, 6},
+                       {15, 3, R, 15, 3},   {3, 0, U, 3, 0},    {0, 3, L, 0, 3}, {3, 15, D, 3, 15},
+                       {14, 15, R, 14, 15}, {15, 14, D, 15, 14}};
+    for (const Case& c : moves) {
+        Editor e = MakeEditor(defs, {}, {Exit(c.column, c.row)});
+        const bool moved = c.column != c.columnAfter || c.row != c.rowAfter;
+        const ChangeReport out = e.MoveExit(c.direction);
+        EXPECT_EQ(out.PictureChanged, moved);
+        EXPECT_EQ(out.LevelChanged, moved);
+        EXPECT_EQ(e.Level().ScreenExits[0], Exit(c.columnAfter, c.rowAfter));
+    }
+    const int expectH[] = {16, 32, 225}, expectV[] = {16, 32, 98};  // screen 15, 7 stops at the maxima
+    for (auto [next, from, to] : {std::tuple{true, 0, 1}, {true, 2, 2}, {false, 2, 1}, {false, 0, 0}}) {
+        Editor e = MakeEditor(defs, {}, {Exit(1, 1), Exit(2, 2), Exit(15, 7)},
+                              [&](EditorState& s) { s.Level.SelectedScreenExit = from; });
+        EXPECT_TRUE((next ? e.ExitNext() : e.ExitPrevious()).ExitInfoChanged);
+        EXPECT_EQ(std::tuple(e.Level().SelectedScreenExit, e.View().H.Value, e.View().V.Value),
+                  std::tuple(to, expectH[to], expectV[to]));
+    }
+}
+
+TEST(ScreenExits, TextBoxStoreRule) {
+    Editor e = MakeEditor(defs, {}, {Exit(1, 1), Exit(2, 2)},
+                          [](EditorState& s) { s.Level.SelectedScreenExit = 1; });
+    const std::tuple<const char*, int> cases[] = {{"1", 0x01},  {"1F", 0x1F}, {"1F3", 0x1F},
+                                                  {"", 0},      {"G", 0},     {"1g", 1},
+                                                  {" a", 0x0A}, {"ff", 0xFF}, {"7\xC3\xA9", 7}};
+    for (auto [text, stored] : cases) {  // applied in order
+        e.StoreExitField(ExitField::EntranceX, text);
+        EXPECT_EQ(e.Level().ScreenExits[1].EntranceX, stored) << text;
+    }
+    e.StoreExitField(ExitField::EntranceY, "3");
+    auto picked = [&](ExitField field, int value) {
+        const ChangeReport out = e.PickExitValue(field, value);
+        EXPECT_TRUE(out.FieldText && out.FieldText->Field == field);
+        return out.FieldText ? out.FieldText->Text : std::string();
+    };
+    EXPECT_EQ(picked(ExitField::Destination, 0x2C), "2C");
+    EXPECT_EQ(picked(ExitField::EntranceType, 0x0B), "B");
+    EXPECT_EQ(picked(ExitField::Destination, 0x123), "123");  // too long for the box rule: not stored
+    const std::vector<ScreenExit> expected = {Exit(1, 1), ScreenExit{2, 2, 0x2C, 7, 3, 0x0B}};
+    EXPECT_EQ(e.Level().ScreenExits, expected);
+    // Without a selected exit nothing is stored.
+    Editor none = MakeEditor(defs, {}, {}, [](EditorState& s) { s.Level.SelectedScreenExit = -1; });
+    EXPECT_FALSE(none.StoreExitField(ExitField::EntranceX, "5").LevelChanged);
+    EXPECT_TRUE(none.Level().ScreenExits.empty());
+}
+
+}  // namespace

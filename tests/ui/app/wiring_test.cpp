@@ -1,0 +1,151 @@
+// The dialogs and the object list window as the main window opens and wires them.
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPointer>
+#include <QPushButton>
+
+#include "uitestsupport.h"
+
+using namespace tarnloft;
+
+using namespace uitest;
+
+namespace {
+
+// Triggers the menu item and returns the application-modal window it shows.
+QWidget* Open(MainWindow* window, const char* item, const char* dialog) {
+    Find<QAction>(window, item)->trigger();
+    auto* shown = Find<QWidget>(window, dialog);
+    EXPECT_TRUE(shown && shown->isVisible() && shown->windowModality() == Qt::ApplicationModal) << dialog;
+    return shown;
+}
+void Click(QWidget* w, const char* name) { Find<QPushButton>(w, name)->click(); }
+QLineEdit* Box(QWidget* w, const char* name) { return Find<QLineEdit>(w, name); }
+QStringList Texts(QListWidget* list) {
+    QStringList texts;
+    for (int i = 0; i < list->count(); ++i) texts << list->item(i)->text();
+    return texts;
+}
+
+}  // namespace
+
+TEST(DialogWiring, HeaderAlrightTakesTheBoxesIntoTheLevelOnlyAndCancelDiscards) {
+    StartedWindow w;
+    REQUIRE_STARTED(w);
+    MainWindow* window = w.Window.get();
+    const QByteArray file = w.Image.Bytes();
+    const size_t messages = w.Prompts.Shown.size();
+    const auto original = window->State().Level.HeaderBytes;
+    QWidget* dlg = Open(window, "mnuLevelHeader", "frmHeader");
+    ASSERT_NE(dlg, nullptr);
+    EXPECT_EQ(Find<QPushButton>(dlg, "cmdOk")->text() + Find<QPushButton>(dlg, "cmdCancel")->text(),
+              QStringLiteral("&Alright&Cancel"));
+    Click(dlg, "cmdOk");
+    EXPECT_FALSE(dlg->isVisible());
+    EXPECT_EQ(window->State().Level.HeaderBytes, original);
+
+    const QString music = Box(dlg = Open(window, "mnuLevelHeader", "frmHeader"), "m")->text();
+    const QString changed = QString::number((music.toInt() + 1) % 32);
+    Box(dlg, "m")->setText(changed);
+    Click(dlg, "cmdOk");
+    const auto edited = window->State().Level.HeaderBytes;
+    EXPECT_NE(edited, original);
+    EXPECT_EQ(w.Image.Bytes(), file) << "the header reaches the file only with a save";
+
+    EXPECT_EQ(Box(dlg = Open(window, "mnuLevelHeader", "frmHeader"), "m")->text(), changed);
+    Box(dlg, "m")->setText(music);
+    Click(dlg, "cmdCancel");
+    EXPECT_FALSE(dlg->isVisible());
+    EXPECT_EQ(window->State().Level.HeaderBytes, edited);
+    EXPECT_EQ(Box(Open(window, "mnuLevelHeader", "frmHeader"), "m")->text(), changed);
+    EXPECT_EQ(w.Prompts.Shown.size(), messages);
+}
+
+TEST(DialogWiring, IndexAndOffsetDialogsLoadTheLevelAndSetTheCaption) {
+    StartedWindow w;
+    REQUIRE_STARTED(w);
+    MainWindow* window = w.Window.get();
+    const size_t messages = w.Prompts.Shown.size();
+    QWidget* index = Open(window, "mnuFileLevelIndex", "frmLevelISelect");
+    ASSERT_NE(index, nullptr);
+    EXPECT_GT(Find<QListWidget>(index, "lstLevels")->count(), 0) << "the shipped level list";
+    Box(index, "txtIndex")->setText("1a");
+    Click(index, "cmdOK");
+    EXPECT_FALSE(index->isVisible());
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Level 1A demo.smc - Tarnloft"));
+    EXPECT_EQ(w.Prompts.Shown.size(), messages);
+    const LevelModel level1A = window->State().Level;
+
+    ASSERT_TRUE(window->LoadLevelIndex(0));
+    const QString levelAt = QString::number(level1A.ObjectDataPos - 1, 16).toUpper();
+    const QString spritesAt = QString::number(level1A.SpriteDataPos - 1, 16).toUpper();
+    QWidget* offset = Open(window, "mnuFileLevel", "frmLevelSelect");
+    ASSERT_NE(offset, nullptr);
+    EXPECT_GT(Find<QListWidget>(offset, "lstLevels")->count(), 0) << "the shipped offset list";
+    Box(offset, "txtOffset")->setText(levelAt);
+    Box(offset, "txtSpriteOffset")->setText(spritesAt);
+    Click(offset, "cmdOK");
+    EXPECT_FALSE(offset->isVisible());
+    ASSERT_EQ(w.Prompts.Shown.size(), messages + 1);
+    EXPECT_EQ(w.Prompts.Last().Title, "Tarnloft - Substandard loading feature");
+    EXPECT_EQ(w.Prompts.Last().Text, "Level and sprites loaded.");
+    EXPECT_EQ(window->windowTitle(), "0x" + levelAt + ", 0x" + spritesAt + " demo.smc - Tarnloft");
+    EXPECT_EQ(window->State().Level.LevelObjects, level1A.LevelObjects);
+}
+
+TEST(DialogWiring, ObjectListWindowMirrorsTheMainListAndForwardsToIt) {
+    StartedWindow w;
+    REQUIRE_STARTED(w);
+    MainWindow* window = w.Window.get();
+    QWidget* main = window->centralWidget();
+    auto* mainList = Find<QListWidget>(main, "lstObjects");
+    auto* menu = Find<QAction>(window, "mnuViewSeperateobjects");
+    const QStringList all = Texts(mainList);
+    menu->trigger();
+    QPointer<QWidget> separate = Find<QWidget>(window, "frmObjectList");
+    ASSERT_TRUE(separate && separate->isVisible() && menu->isChecked());
+    auto* list = Find<QListWidget>(separate.data(), "lstObjects");
+    EXPECT_EQ(Texts(list), all);
+
+    // Clicking its fifth entry selects the fifth main entry.
+    auto clickFifth = [&] {
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(4)).center());
+        EXPECT_EQ(mainList->currentRow(), 4);
+    };
+    clickFifth();  // then typing in its filter rebuilds both lists alike, with nothing selected
+    QTest::keyClicks(Box(separate, "txtFilter"), "12");
+    EXPECT_EQ(Box(main, "txtFilter")->text(), QStringLiteral("12"));
+    EXPECT_NE(mainList->count(), all.size());
+    EXPECT_EQ(Texts(list), Texts(mainList));
+    EXPECT_TRUE(mainList->currentRow() == -1 && list->selectedItems().isEmpty());
+    Box(separate, "txtFilter")->clear();
+    EXPECT_EQ(Texts(mainList), all);
+
+    // Its check boxes are copied to the main ones, all three: "Norm" comes back on.
+    FindIndexed<QCheckBox>(main, "chkListable", 0)->click();
+    ASSERT_FALSE(FindIndexed<QCheckBox>(main, "chkListable", 0)->isChecked());
+    FindIndexed<QCheckBox>(separate.data(), "chkListable", 2)->click();
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(FindIndexed<QCheckBox>(main, "chkListable", i)->isChecked(), i != 2);
+    EXPECT_NE(Texts(mainList), all);
+    EXPECT_EQ(Texts(list), Texts(mainList));
+
+    // The main selection stays after switching back to the embedded list.
+    clickFifth();
+    menu->trigger();
+    EXPECT_TRUE(separate && !separate->isVisible() && !menu->isChecked());
+    EXPECT_EQ(mainList->currentRow(), 4);
+
+    // Resizing fits its list below the options; closing it discards it and unchecks the item.
+    menu->trigger();
+    ASSERT_TRUE(separate && separate->isVisible());
+    separate->resize(300, 500);
+    EXPECT_EQ(list->geometry(), QRect(0, 80, 292, 427));
+    separate->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(separate.isNull());
+    EXPECT_FALSE(menu->isChecked());
+    EXPECT_FALSE(window->State().View.Toggles.SeparateObjects);
+    EXPECT_TRUE(mainList->isVisible());
+}

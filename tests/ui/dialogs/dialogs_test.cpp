@@ -1,0 +1,244 @@
+// Window tests of the dialogs, driven by objectName.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPointer>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <algorithm>
+#include <fstream>
+#include <vector>
+
+#include "dialogs/aboutdialog.h"
+#include "dialogs/headerdialog.h"
+#include "dialogs/hexdialog.h"
+#include "dialogs/levelindexdialog.h"
+#include "dialogs/leveloffsetdialog.h"
+#include "recordingprompts.h"
+#include "rom/romimage.h"
+
+using namespace tarnloft;
+
+namespace {
+
+template <typename T = QWidget>
+T* Child(QWidget* w, const char* name) {
+    T* child = w->findChild<T*>(name);
+    EXPECT_NE(child, nullptr) << name;
+    return child;
+}
+void Click(QWidget* w, const char* name) { Child<QPushButton>(w, name)->click(); }
+void Type(QWidget* w, const char* name, const char* text) { Child<QLineEdit>(w, name)->setText(text); }
+std::string TextOf(QWidget* w, const char* name) { return Child<QLineEdit>(w, name)->text().toStdString(); }
+void FlushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+void WriteFile(const QString& path, const std::string& s) { std::ofstream(path.toStdString()) << s; }
+std::string ReadFile(const QString& path) {
+    std::ifstream in(path.toStdString(), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// An opened image of `size` zero bytes but for the (offset, bytes) pieces given.
+struct TempImage {
+    QTemporaryDir dir;
+    QString path = dir.filePath("test.smc");
+    std::string bytes;
+    RomImage rom;
+    TempImage(size_t size, std::vector<std::pair<size_t, std::vector<uint8_t>>> pieces) : bytes(size, '\0') {
+        for (const auto& [at, values] : pieces) std::copy(values.begin(), values.end(), bytes.begin() + at);
+        WriteFile(path, bytes);
+        EXPECT_FALSE(rom.Open(path.toStdString()).has_value());
+    }
+};
+
+}  // namespace
+
+TEST(HeaderDialogTest, BoxesPackImportAndRefuseBadValues) {
+    const HeaderBytesArray sample = {0x12, 0x34, 0x56, 0x78, 0x9A, 0xBC, 0xDE, 0xF0, 0x0F, 0x80};
+    // Level 0 points at $01:FF00 (file offset 0x10100); level 1A lies in bank 0x60.
+    TempImage image(0xC0000, {{0xBF9C3, {0x00, 0xFF, 0x01}},
+                              {0x10100, {sample.begin(), sample.end()}},
+                              {0xBF9C3 + 6 * 0x1A, {0x00, 0x80, 0x60}}});
+    RecordingPrompts prompts;
+    HeaderDialog dlg(image.rom, prompts);
+    std::vector<HeaderBytesArray> accepted;
+    QObject::connect(&dlg, &HeaderDialog::Accepted, [&](const HeaderBytesArray& b) { accepted.push_back(b); });
+    dlg.AcceptData(sample);
+    QStringList texts;
+    for (const QString& name : QString("s t f i b l c p r o u a e g y m u2 txtImportNum").split(' '))
+        texts << Child<QLineEdit>(&dlg, name.toLatin1())->text();
+    EXPECT_EQ(texts.join(' '), "2 4 13 2 44 60 19 43 12 27 3 1 112 0 0 31 0 0");
+    QStringList tabOrder{"s"};
+    for (QWidget* w = Child(&dlg, "s"); tabOrder.size() < 22;)
+        if (((w = w->nextInFocusChain())->focusPolicy() & Qt::TabFocus)) tabOrder << w->objectName();
+    EXPECT_EQ(tabOrder.join(' '),
+              "s t f i b l c p r o u a e y g u2 cmdCancel cmdOk m txtImportNum cmdImport s");
+    dlg.show();
+    Click(&dlg, "cmdOk");
+    EXPECT_EQ(accepted, std::vector<HeaderBytesArray>{sample});
+    EXPECT_FALSE(dlg.isVisible());
+    dlg.show();
+    Child(&dlg, "m")->setFocus();
+    QTest::keyClick(Child(&dlg, "m"), Qt::Key_Return);  // Enter presses the default button
+    EXPECT_EQ(accepted.size(), 2u);
+
+    struct Case {
+        const char *box, *text, *message;
+    } cases[] = {
+        {"m", "32", "Music must be a whole number from 0 to 31."},
+        {"s", "", "Background Color must be a whole number from 0 to 31."},
+        {"u2", "-1", "Midring must be a whole number from 0 to 127."},
+        {"t", "1.5", "Tileset must be a whole number from 0 to 15."},
+        {"p", "abc", "Sprite Set must be a whole number from 0 to 127."},
+        {"g", "99999999999999999999", "Layer 2 Scrolling must be a whole number from 0 to 3."},
+    };
+    dlg.show();
+    for (const Case& c : cases) {
+        dlg.AcceptData(sample);
+        Type(&dlg, c.box, c.text);
+        Click(&dlg, "cmdOk");
+        EXPECT_TRUE(dlg.isVisible() && accepted.size() == 2) << c.box;
+        EXPECT_EQ(prompts.Last().Title, "Tarnloft - User Error");
+        EXPECT_EQ(prompts.Last().Text, c.message);
+    }
+    EXPECT_EQ(prompts.Shown.size(), std::size(cases));
+
+    // Import only fills the boxes; an empty number means level 0.
+    dlg.AcceptData(HeaderBytesArray{});
+    Type(&dlg, "txtImportNum", "");
+    Click(&dlg, "cmdImport");
+    EXPECT_EQ(TextOf(&dlg, "b") + " " + TextOf(&dlg, "m"), "44 31");
+    EXPECT_EQ(accepted.size(), 2u);
+    Type(&dlg, "txtImportNum", "1a");
+    Click(&dlg, "cmdImport");
+    ASSERT_EQ(prompts.Shown.size(), std::size(cases) + 1);
+    EXPECT_EQ(prompts.Last().Title, "Tarnloft - Programmer Error");
+    EXPECT_EQ(prompts.Last().Text,
+              "Eep, I didn't think that bank would get used.  Tell me. (Object data area)");
+    EXPECT_EQ(TextOf(&dlg, "b"), "44");
+}
+
+TEST(LevelListDialogsTest, EntriesFillTheBoxesAndAlrightPassesThem) {
+    QTemporaryDir dir, tooMany;
+    WriteFile(dir.filePath("LevelList.dat"), "0,\"Green Hills\"\n1a,\"Old Mill, upper\"\n");
+    WriteFile(dir.filePath("LevelOffsets.dat"), "123456,First\n1E5234,\"Second\"\n");
+    RecordingPrompts prompts;
+    std::vector<uint64_t> loaded;
+    LevelIndexDialog index(dir.path().toStdString(), prompts);
+    QObject::connect(&index, &LevelIndexDialog::IndexChosen, [&](quint64 n) { loaded.push_back(n); });
+    auto* list = Child<QListWidget>(&index, "lstLevels");
+    ASSERT_EQ(list->count(), 2);
+    EXPECT_EQ(list->item(1)->text().toStdString(), "1a Old Mill, upper");
+    Click(&index, "cmdOK");  // an empty box loads level 0
+    emit list->itemClicked(list->item(1));
+    EXPECT_EQ(TextOf(&index, "txtIndex"), "1A");
+    Click(&index, "cmdOK");
+    Click(&index, "cmdCancel");
+    EXPECT_EQ(loaded, (std::vector<uint64_t>{0, 0x1A}));
+
+    std::vector<std::pair<uint64_t, uint64_t>> offsets;
+    LevelOffsetDialog offset(dir.path().toStdString(), prompts);
+    QObject::connect(&offset, &LevelOffsetDialog::OffsetsChosen,
+                     [&](quint64 l, quint64 s) { offsets.emplace_back(l, s); });
+    list = Child<QListWidget>(&offset, "lstLevels");
+    ASSERT_EQ(list->count(), 2);
+    EXPECT_EQ(list->item(0)->text().toStdString(), "First");
+    Type(&offset, "txtSpriteOffset", "77");
+    emit list->itemClicked(list->item(1));  // fills the level offset only
+    Click(&offset, "cmdOK");
+    EXPECT_EQ(offsets, (std::vector<std::pair<uint64_t, uint64_t>>{{0x1E5234, 0x77}}));
+    EXPECT_TRUE(prompts.Shown.empty());
+
+    std::string records;  // more than 256 entries: refused, list left empty
+    for (int i = 0; i < 257; ++i) records += std::to_string(i) + ",L\n";
+    WriteFile(tooMany.filePath("LevelOffsets.dat"), records);
+    LevelOffsetDialog refused(tooMany.path().toStdString(), prompts);
+    EXPECT_EQ(prompts.Shown.size(), 1u);
+    EXPECT_EQ(Child<QListWidget>(&refused, "lstLevels")->count(), 0);
+    Click(&refused, "cmdOK");
+}
+
+TEST(HexDialogTest, GetPutRoundTripAndRefusals) {
+    TempImage image(0x300, {{0, {0x0A}}, {0x10, {0x33}}, {0x200, {0xFF}}, {0x2FF, {0x5C}}});
+    RecordingPrompts prompts;
+    HexDialog dlg(image.rom, prompts);
+    EXPECT_EQ(TextOf(&dlg, "txtOffset") + TextOf(&dlg, "txtValue"), "00");
+    const std::string huge(20, 'F');  // beyond 64 bits
+    const std::pair<const char*, const char*> gets[] = {{"0", "A"},    {"200", "FF"}, {"1", "0"},
+                                                        {"2ff", "5C"}, {"300", "0"},  {huge.c_str(), "0"}};
+    for (const auto& [offset, shown] : gets) {
+        Type(&dlg, "txtValue", "99");
+        Type(&dlg, "txtOffset", offset);
+        Click(&dlg, "cmdGet");
+        EXPECT_EQ(TextOf(&dlg, "txtValue"), shown) << offset;
+    }
+    Type(&dlg, "txtOffset", "10");
+    Click(&dlg, "cmdGet");
+    Click(&dlg, "cmdPut");  // putting back what Get showed changes nothing
+    EXPECT_EQ(ReadFile(image.path), image.bytes);
+    // Offset, value, the byte stored at 0x2FF (-1: refused with a message).
+    const std::tuple<const char*, const char*, int> puts[] = {
+        {"2FF", "ab", 0xAB}, {"2FF", "zz", 0}, {"10", "100", -1}, {"300", "1", -1}, {huge.c_str(), "1", -1}};
+    size_t refusals = 0;
+    for (const auto& [offset, value, stored] : puts) {
+        Type(&dlg, "txtOffset", offset);
+        Type(&dlg, "txtValue", value);
+        Click(&dlg, "cmdPut");
+        stored < 0 ? void(++refusals) : void(image.bytes[0x2FF] = static_cast<char>(stored));
+        EXPECT_EQ(ReadFile(image.path), image.bytes) << value;
+        EXPECT_EQ(prompts.Shown.size(), refusals) << value;
+        EXPECT_EQ(prompts.Last().Title, refusals ? "Tarnloft - User Error" : "") << value;
+    }
+}
+
+TEST(AboutDialogTest, CancelComplainsAndStaysOpen) {
+    RecordingPrompts prompts;
+    AboutDialog dlg(prompts);
+    dlg.show();
+    Click(&dlg, "cmdCancel");
+    QTest::keyClick(&dlg, Qt::Key_Escape);
+    EXPECT_TRUE(dlg.isVisible());
+    const std::string expected =
+        "What on earth are you doing?  How do you cancel an about dialogue?      \r\n"
+        "What do you expect it to do, undo the changes you made while in the about dialogue?\r\n"
+        "You didn't do anything, it's a damn about dialogue!  \r\n\r\n" +
+        std::string(38, ' ');
+    ASSERT_EQ(prompts.Shown.size(), 2u);
+    for (const Message& m : prompts.Shown)
+        EXPECT_EQ(m.Title + "|" + m.Text, "Tarnloft - User Error|" + expected);
+    QTest::keyClick(&dlg, Qt::Key_Return);
+    EXPECT_FALSE(dlg.isVisible());
+}
+
+// Sizes (twips / 15) of dialog i % 5; buttons and Esc (nullptr) only hide it, its close button discards it.
+TEST(DialogTest, SizeAndLifetime) {
+    RomImage rom;
+    RecordingPrompts prompts;
+    QTemporaryDir dir;
+    auto make = [&](int i) -> QDialog* {
+        if (i == 0) return new HeaderDialog(rom, prompts);
+        if (i == 1) return new LevelIndexDialog(dir.path().toStdString(), prompts);
+        if (i == 2) return new LevelOffsetDialog(dir.path().toStdString(), prompts);
+        if (i == 3) return new HexDialog(rom, prompts);
+        return new AboutDialog(prompts);
+    };
+    const std::pair<QSize, const char*> cases[] = {
+        {{321, 521}, "cmdCancel"}, {{311, 359}, nullptr}, {{318, 360}, "cmdCancel"},
+        {{353, 153}, "cmdExit"},   {{482, 446}, "cmdOK"}, {{321, 521}, nullptr},
+        {{311, 359}, "cmdOK"},     {{318, 360}, nullptr}, {{353, 153}, nullptr}};
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        QPointer<QDialog> dlg = make(i % 5);
+        EXPECT_EQ(dlg->size(), cases[i].first) << i;
+        dlg->show();
+        cases[i].second ? Click(dlg, cases[i].second) : QTest::keyClick(dlg, Qt::Key_Escape);
+        FlushDeletes();
+        ASSERT_TRUE(dlg && !dlg->isVisible()) << i;
+        dlg->show();
+        dlg->close();
+        FlushDeletes();
+        EXPECT_TRUE(dlg.isNull()) << i;
+    }
+    EXPECT_EQ(prompts.Shown.size(), 4u);  // each list dialog complains about its missing file
+}
