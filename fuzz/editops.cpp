@@ -1,7 +1,5 @@
 #include "editops.h"
 
-#include "edit/commands.h"
-
 namespace tarnloft {
 
 uint8_t OpReader::Byte() {
@@ -24,7 +22,6 @@ std::string OpReader::Text(size_t maxLength) {
 namespace {
 
 constexpr int ZoomChoices[] = {4, 8, 12, 16, 24, 32, 64};
-constexpr int KeyChoices[] = {KeyDelete, KeyLeft, KeyUp, KeyRight, KeyDown};
 
 MouseButton ButtonOf(uint8_t b) { return static_cast<MouseButton>(b % 5); }
 
@@ -85,11 +82,7 @@ const EditOp Ops[] = {
     {"goto", [](EditSession& s, OpReader&, SaveCheck) { s.Goto(); }},
     {"next", [](EditSession& s, OpReader&, SaveCheck) { s.Next(); }},
     {"previous", [](EditSession& s, OpReader&, SaveCheck) { s.Previous(); }},
-    {"key",
-     [](EditSession& s, OpReader& in, SaveCheck) {
-         uint8_t b = in.Byte();
-         s.Key(b < 250 ? KeyChoices[b % 5] : b);
-     }},
+    {"key", [](EditSession& s, OpReader& in, SaveCheck) { s.Key(in.Byte()); }},
     {"exit mode", [](EditSession& s, OpReader&, SaveCheck) { s.ToggleExitMode(); }},
     {"move exit", [](EditSession& s, OpReader& in, SaveCheck) { s.MoveScreenExit(in.Byte() % 4); }},
     {"next exit", [](EditSession& s, OpReader&, SaveCheck) { s.NextExit(); }},

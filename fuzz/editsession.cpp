@@ -3,8 +3,6 @@
 #include <algorithm>
 
 #include "catalogue/cataloguelist.h"
-#include "edit/commands.h"
-#include "edit/mouse.h"
 #include "level/header.h"
 #include "level/selectioninfo.h"
 #include "view/canvas.h"
@@ -36,6 +34,11 @@ private:
     Rgb fore_ = Colours::Black;
 };
 
+constexpr ArrowDirection ExitMoves[] = {ArrowDirection::Right, ArrowDirection::Up, ArrowDirection::Left,
+                                        ArrowDirection::Down};
+constexpr ArrowDirection ArrowKeys[] = {ArrowDirection::Left, ArrowDirection::Up, ArrowDirection::Right,
+                                        ArrowDirection::Down};
+
 template <typename T>
 const T* ItemAt(const std::vector<T>& items, size_t line) {
     return line < items.size() ? &items[line] : nullptr;
@@ -43,18 +46,16 @@ const T* ItemAt(const std::vector<T>& items, size_t line) {
 
 }  // namespace
 
-EditSession::EditSession(RomImage& rom, const Catalogues& defs) : rom_(rom), defs_(defs) {
+EditSession::EditSession(RomImage& rom, const Catalogues& defs) : rom_(rom), defs_(defs), editor_(defs) {
     RemakeList();
     LoadIndex(0);
-    Layout();
+    Apply(editor_.Layout(Client()));
 }
 
-void EditSession::Press(MouseButton button, double x, double y) {
-    Apply(MousePress(state_, defs_, button, x, y));
-}
-void EditSession::Move(MouseButton held, double x, double y) { Apply(MouseMove(state_, defs_, held, x, y)); }
-void EditSession::Release() { Apply(MouseRelease(state_)); }
-void EditSession::Popup(int line) { Apply(PopupChoice(state_, line)); }
+void EditSession::Press(MouseButton button, double x, double y) { Apply(editor_.Press(button, x, y)); }
+void EditSession::Move(MouseButton held, double x, double y) { Apply(editor_.Move(held, x, y)); }
+void EditSession::Release() { Apply(editor_.Release()); }
+void EditSession::Popup(int line) { Apply(editor_.ChoosePopupLine(line)); }
 
 void EditSession::SetListable(int box, bool on) {
     listable_[static_cast<size_t>(box) % listable_.size()] = on;
@@ -66,127 +67,111 @@ void EditSession::SetFilter(const std::string& text) {
 }
 void EditSession::Create(size_t line) {
     const ListItem* item = ItemAt(list_, line);
-    Apply(CreateItem(state_, defs_, item ? std::optional<int>(item->Value) : std::nullopt));
+    Apply(editor_.Create(item ? std::optional<int>(item->Value) : std::nullopt));
 }
-void EditSession::Remove() { Apply(RemoveItem(state_, defs_)); }
-void EditSession::Clear() { Apply(ClearLevel(state_, defs_)); }
-void EditSession::Goto() { Apply(GotoObject(state_)); }
-void EditSession::Next() { Apply(NextObject(state_)); }
-void EditSession::Previous() { Apply(PreviousObject(state_)); }
-void EditSession::Key(int keyCode) { Apply(KeyPressed(state_, defs_, keyCode)); }
+void EditSession::Remove() { Apply(editor_.Remove()); }
+void EditSession::Clear() { Apply(editor_.Clear()); }
+void EditSession::Goto() { Apply(editor_.Goto()); }
+void EditSession::Next() { Apply(editor_.Next()); }
+void EditSession::Previous() { Apply(editor_.Previous()); }
+void EditSession::Key(int key) {
+    const int choice = key % 5;
+    Apply(choice == 0 ? editor_.Remove() : editor_.Arrow(ArrowKeys[choice - 1]));
+}
 
-void EditSession::ToggleExitMode() { Apply(ToggleScreenExitMode(state_)); }
-void EditSession::MoveScreenExit(int direction) { Apply(MoveExit(state_, direction)); }
-void EditSession::NextExit() { Apply(ExitNext(state_)); }
-void EditSession::PreviousExit() { Apply(ExitPrevious(state_)); }
-void EditSession::GotoExit() { Apply(ExitGoto(state_)); }
+void EditSession::ToggleExitMode() { Apply(editor_.ToggleScreenExitMode()); }
+void EditSession::MoveScreenExit(int direction) { Apply(editor_.MoveExit(ExitMoves[direction % 4])); }
+void EditSession::NextExit() { Apply(editor_.ExitNext()); }
+void EditSession::PreviousExit() { Apply(editor_.ExitPrevious()); }
+void EditSession::GotoExit() { Apply(editor_.ExitGoto()); }
 void EditSession::TypeExitField(ExitField field, const std::string& text) {
-    Apply(StoreExitField(state_, field, text));
+    Apply(editor_.StoreExitField(field, text));
 }
 // A click in a list puts the value's text into its box, which stores it again.
 void EditSession::ChooseDestination(size_t line) {
-    if (const ListItem* item = ItemAt(defs_.DestinationLevels, line))
-        TypeExitField(ExitField::Destination, PickDestination(state_, item->Value));
+    if (const ListItem* item = ItemAt(defs_.DestinationLevels, line)) {
+        const ChangeReport report = editor_.PickExitValue(ExitField::Destination, item->Value);
+        Apply(report);
+        if (report.FieldText) TypeExitField(ExitField::Destination, report.FieldText->Text);
+    }
 }
 void EditSession::ChooseEntranceType(size_t line) {
-    if (const ListItem* item = ItemAt(defs_.EntranceTypes, line))
-        TypeExitField(ExitField::EntranceType, PickEntranceType(state_, item->Value));
+    if (const ListItem* item = ItemAt(defs_.EntranceTypes, line)) {
+        const ChangeReport report = editor_.PickExitValue(ExitField::EntranceType, item->Value);
+        Apply(report);
+        if (report.FieldText) TypeExitField(ExitField::EntranceType, report.FieldText->Text);
+    }
 }
 
 void EditSession::SetHeaderField(int field, int value) {
     const size_t index = static_cast<size_t>(field) % HeaderFieldCount;
-    LevelHeaderFields fields = UnpackHeader(state_.Level.HeaderBytes);
+    LevelHeaderFields fields = UnpackHeader(Level().HeaderBytes);
     fields.Values[index] = static_cast<uint8_t>(value % (HeaderFieldTable()[index].Max() + 1));
-    state_.Level.HeaderBytes = PackHeader(fields);
+    Apply(editor_.SetHeader(PackHeader(fields)));
 }
 void EditSession::ImportHeader(uint64_t levelIndex) {
     HeaderImport import = ImportHeaderFromLevel(rom_, levelIndex);
-    if (import.Bytes) state_.Level.HeaderBytes = *import.Bytes;
+    if (import.Bytes) Apply(editor_.SetHeader(*import.Bytes));
 }
 
-void EditSession::Zoom(int zoom) {
-    ZoomTo(state_.View, zoom);
-    Layout();
-    Repaint();
-}
-void EditSession::Scroll(bool horizontal, int value) {
-    if (!SetScrollValue(horizontal ? state_.View.H : state_.View.V, value)) return;
-    RebuildVisibleList(state_.View, state_.Level);
-    Repaint();
-}
+void EditSession::Zoom(int zoom) { Apply(editor_.Zoom(zoom, Client())); }
+void EditSession::Scroll(bool horizontal, int value) { Apply(editor_.ScrollTo(horizontal, value)); }
 void EditSession::ToggleView(int toggle) {
-    ViewToggles& t = state_.View.Toggles;
+    constexpr ViewToggle Plain[] = {ViewToggle::CrossSection, ViewToggle::SmallGrid, ViewToggle::Transparent,
+                                    ViewToggle::Stationary};
     switch (toggle % 7) {
-        case 0:
-            t.CrossSection = !t.CrossSection;
-            break;
-        case 1:
-            t.SmallGrid = !t.SmallGrid;
-            break;
-        case 2:
-            t.Transparent = !t.Transparent;
-            break;
-        case 3:
-            t.Stationary = !t.Stationary;
-            break;
         case 4:
-            ToggleOutOfBounds(state_.View);
-            Layout();
-            break;
+            return Apply(editor_.ToggleOutOfBounds(Client()));
         case 5:
-            t.SeparateObjects = !t.SeparateObjects;
-            Layout();
-            break;
+            return Apply(editor_.ToggleSeparateObjects(Client()));
+        case 6:
+            return ToggleExitMode();
         default:
-            ToggleExitMode();
-            return;
+            return Apply(editor_.Toggle(Plain[toggle % 7]));
     }
-    Repaint();
 }
 void EditSession::ResizeWindow(int clientWidth, int clientHeight) {
     clientWidth_ = clientWidth;
     clientHeight_ = clientHeight;
-    Layout();
-    Repaint();
+    Apply(editor_.Layout(Client()));
 }
 
 void EditSession::LoadIndex(int64_t index) { Adopt(LoadLevelIndex(rom_, defs_, index)); }
 void EditSession::LoadOffset(int64_t levelOffset, int64_t spriteOffset) {
     Adopt(LoadLevelOffset(rom_, defs_, levelOffset, spriteOffset));
 }
-SaveResult EditSession::Save() { return SaveLevel(rom_, defs_, state_.Level); }
+SaveResult EditSession::Save() { return SaveLevel(rom_, defs_, Level()); }
 
-void EditSession::Apply(const EditOutcome& outcome) {
-    if (outcome.Repaint) Repaint();
-    if (outcome.ShowExitInfo) BuildScreenExitInfo(state_.Level);
+// Like the window: a minimum size the layout asks for is granted at once,
+// and a changed picture is drawn again with the side panels' texts.
+void EditSession::Apply(const ChangeReport& report) {
+    if (report.Layout) {
+        if (report.Layout->ResizeWidth) clientWidth_ = report.Layout->NewWidth;
+        if (report.Layout->ResizeHeight) clientHeight_ = report.Layout->NewHeight;
+    }
+    if (report.PictureChanged) Repaint();
+    if (report.ExitInfoChanged) BuildScreenExitInfo(Level());
 }
 
 // Like the window: a failed load keeps the level; an undefined object number ends the program.
 void EditSession::Adopt(LoadResult&& result) {
     if (result.EndProgram) ended_ = true;
     if (!result.Ok || result.EndProgram) return;
-    state_.Level = std::move(result.Level);
-    state_.Popup.Lines.clear();
-    state_.Popup.Top = HiddenPopupTop;
-    RebuildVisibleList(state_.View, state_.Level);
-    Repaint();
+    Apply(editor_.AdoptLevel(std::move(result.Level)));
 }
 
-// The window's layout pass; a minimum size it asks for is granted at once.
-void EditSession::Layout() {
+LayoutInput EditSession::Client() const {
     LayoutInput input;
     input.ClientWidth = clientWidth_;
     input.ClientHeight = clientHeight_;
-    LayoutResult result = LayoutPass(input, state_.View, state_.Level);
-    if (result.ResizeWidth) clientWidth_ = result.NewWidth;
-    if (result.ResizeHeight) clientHeight_ = result.NewHeight;
+    return input;
 }
 
 void EditSession::Repaint() {
     NullCanvas canvas;
-    RepaintView(canvas, state_.View, state_.Level, defs_);
-    BuildSelectionInfo(state_.Level, defs_);
-    BuildScreenExitInfo(state_.Level);
+    RepaintView(canvas, State().View, Level(), defs_);
+    BuildSelectionInfo(Level(), defs_);
+    BuildScreenExitInfo(Level());
 }
 
 void EditSession::RemakeList() {

@@ -1,9 +1,9 @@
 // The editing fuzzer's one adapter between decoded operations and the
-// editor's core: it holds what the main window holds (the open image, the
-// catalogues, the catalogue list and the editor state) and, after each call,
-// does what the window does with the outcome (layout, visible list, repaint
-// into a canvas that draws nothing, selection texts). Nothing else in the
-// fuzzer calls an editing function.
+// Editor: it holds what the window's session holds (the open image, the
+// catalogues, the catalogue list and the Editor) and, after each operation,
+// does what the window does with the change report (layout, repaint into a
+// canvas that draws nothing, selection texts). Nothing else in the fuzzer
+// calls an editing operation.
 #pragma once
 #include <array>
 #include <cstdint>
@@ -12,8 +12,7 @@
 #include <vector>
 
 #include "catalogue/catalogues.h"
-#include "edit/editorstate.h"
-#include "edit/screenexits.h"
+#include "edit/editor.h"
 #include "level/levelio.h"
 #include "rom/romimage.h"
 
@@ -23,8 +22,8 @@ class EditSession {
 public:
     EditSession(RomImage& rom, const Catalogues& defs);
 
-    const EditorState& State() const { return state_; }
-    const LevelModel& Level() const { return state_.Level; }
+    const EditorState& State() const { return editor_.State(); }
+    const LevelModel& Level() const { return editor_.Level(); }
     bool Ended() const { return ended_; }
 
     // Pointer on the surface, in pixels; positions may lie outside it.
@@ -43,7 +42,8 @@ public:
     void Goto();
     void Next();
     void Previous();
-    void Key(int keyCode);
+    // 0 Delete, 1 to 4 the arrow keys left, up, right, down.
+    void Key(int key);
 
     void ToggleExitMode();
     void MoveScreenExit(int direction);
@@ -69,15 +69,15 @@ public:
     SaveResult Save();
 
 private:
-    void Apply(const EditOutcome& outcome);
+    void Apply(const ChangeReport& report);
     void Adopt(LoadResult&& result);
-    void Layout();
+    LayoutInput Client() const;
     void Repaint();
     void RemakeList();
 
     RomImage& rom_;
     const Catalogues& defs_;
-    EditorState state_;
+    Editor editor_;
     std::array<bool, 3> listable_{true, true, true};
     std::string filter_;
     std::vector<ListItem> list_;
