@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "edit/changereport.h"
+#include "edit/wheel.h"
 #include "session/editorsession.h"
 
 class QAction;
@@ -81,6 +82,10 @@ private:
     void ShowAboutDialog();
     void ShowModal(QWidget* dialog);
 
+    // mainwindow_edit.cpp: the Edit menu (undo, redo) and the mouse wheel.
+    void BuildEditMenu();
+    void TurnWheel(const WheelTurn& turn, double x, double y);
+
     // mainwindow.cpp
     void BuildPanels();
     LayoutInput CurrentLayoutInput() const;
@@ -116,6 +121,9 @@ private:
     QAction* mnuViewTransparent_ = nullptr;
     QAction* mnuViewStationary_ = nullptr;
     std::vector<QAction*> zoomActions_;
+    QAction* mnuEditUndo_ = nullptr;
+    QAction* mnuEditRedo_ = nullptr;
+    WheelAccumulator wheel_;
 
     // Dialogs, created on first use.
     QPointer<LevelIndexDialog> levelIndexDialog_;

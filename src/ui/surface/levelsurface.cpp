@@ -5,6 +5,7 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWheelEvent>
 
 #include "session/editorsession.h"
 #include "surface/qtcanvas.h"
@@ -148,6 +149,14 @@ void LevelSurface::mouseMoveEvent(QMouseEvent* event) {
 
 void LevelSurface::mouseReleaseEvent(QMouseEvent* event) {
     emit Released(ButtonOf(event->button()), event->position().x(), event->position().y());
+}
+
+void LevelSurface::wheelEvent(QWheelEvent* event) {
+    const Qt::KeyboardModifiers modifiers = event->modifiers();
+    const WheelTurn turn{event->angleDelta().x(), event->angleDelta().y(), modifiers.testFlag(Qt::ShiftModifier),
+                         modifiers.testFlag(Qt::ControlModifier)};
+    emit WheelTurned(turn, event->position().x(), event->position().y());
+    event->accept();
 }
 
 void LevelSurface::keyPressEvent(QKeyEvent* event) {

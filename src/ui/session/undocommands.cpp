@@ -1,0 +1,36 @@
+#include "session/undocommands.h"
+
+#include "session/editorsession.h"
+
+namespace tarnloft {
+
+namespace {
+inline constexpr int TypingId = 1;
+}
+
+UndoStep::UndoStep(EditorSession& session, HistoryStep step)
+    : QUndoCommand(QString::fromStdString(step.Name)), session_(session), step_(std::move(step)) {}
+
+void UndoStep::undo() { session_.RestoreStep(step_.Before); }
+
+void UndoStep::redo() {
+    // The stack calls redo on push; the editor is already in the after-state.
+    if (!pushed_) {
+        pushed_ = true;
+        return;
+    }
+    session_.RestoreStep(step_.After);
+}
+
+int UndoStep::id() const { return step_.TypingRun >= 0 ? TypingId : -1; }
+
+bool UndoStep::mergeWith(const QUndoCommand* other) {
+    const auto* next = static_cast<const UndoStep*>(other);
+    if (next->step_.TypingRun != step_.TypingRun) return false;
+    step_.After = next->step_.After;
+    // Typing that brought the box back to where it started leaves no step.
+    setObsolete(SameLevelContent(step_.Before.Level, step_.After.Level));
+    return true;
+}
+
+}  // namespace tarnloft
