@@ -38,7 +38,8 @@ std::string FileCaption(const std::string& path) { return FileNameOf(path) + " -
 bool IsMenuShortcut(const QKeyEvent* key) {
     const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
     if (modifiers == Qt::ControlModifier)
-        return key->key() == Qt::Key_C || key->key() == Qt::Key_E || key->key() == Qt::Key_Z || key->key() == Qt::Key_Y;
+        return key->key() == Qt::Key_C || key->key() == Qt::Key_E || key->key() == Qt::Key_Z ||
+               key->key() == Qt::Key_Y;
     return modifiers == (Qt::ControlModifier | Qt::ShiftModifier) && key->key() == Qt::Key_Z;
 }
 

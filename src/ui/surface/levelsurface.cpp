@@ -153,7 +153,8 @@ void LevelSurface::mouseReleaseEvent(QMouseEvent* event) {
 
 void LevelSurface::wheelEvent(QWheelEvent* event) {
     const Qt::KeyboardModifiers modifiers = event->modifiers();
-    const WheelTurn turn{event->angleDelta().x(), event->angleDelta().y(), modifiers.testFlag(Qt::ShiftModifier),
+    const QPoint delta = event->angleDelta();
+    const WheelTurn turn{delta.x(), delta.y(), modifiers.testFlag(Qt::ShiftModifier),
                          modifiers.testFlag(Qt::ControlModifier)};
     emit WheelTurned(turn, event->position().x(), event->position().y());
     event->accept();
