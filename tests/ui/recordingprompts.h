@@ -2,6 +2,7 @@
 // dialog from a queue (an empty queue means Cancel) and counts EndProgram.
 #pragma once
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -18,8 +19,12 @@ public:
     int EndCalls = 0;
     int ChooseCalls = 0;
 
+    // Called as each message is shown, to look at the window behind it.
+    std::function<void(const Message&)> OnShow;
+
     void ShowMessage(const std::string& title, const std::string& text) override {
         Shown.push_back(Message{title, text});
+        if (OnShow) OnShow(Shown.back());
     }
 
     std::optional<std::string> ChooseRomFile() override {

@@ -5,6 +5,7 @@
 #include "catalogue/definitionfiles.h"
 #include "util/decimal.h"
 #include "util/hex.h"
+#include "util/text.h"
 
 namespace tarnloft {
 
@@ -102,6 +103,8 @@ std::optional<std::string> ReadRecords(const std::string& folder, const char* fi
     while (std::getline(in, line)) {
         ++lineNumber;
         if (lineNumber == 1 && line.compare(0, 3, "\xEF\xBB\xBF") == 0) line.erase(0, 3);
+        // Every text of the definition files is kept as UTF-8, whatever wrote the file.
+        line = TextAsUtf8(line);
         if (Trim(line).empty()) continue;
         std::vector<std::string> fields = SplitRecord(line);
         RecordReader record(fileName, lineNumber, fields);

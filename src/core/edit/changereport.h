@@ -30,9 +30,9 @@ struct ToolTipFeedback {
 };
 
 struct PointerFeedback {
-    std::optional<PopupFeedback> Popup;      // set when the popup opens or closes
-    std::optional<ToolTipFeedback> ToolTip;  // set when the hover label changes
-    std::optional<PointerShape> Shape;       // set at each pointer move
+    std::optional<PopupFeedback> Popup;        // set when the popup opens or closes
+    std::optional<ToolTipFeedback> ToolTip;    // set when the hover label changes
+    std::optional<PointerShape> Shape;         // set at each pointer move
     std::optional<std::string> MousePosition;  // lblMousePos text, set at each pointer move
 };
 
@@ -59,7 +59,7 @@ struct ChangeReport {
     MessageList Messages;  // show in order
     PointerFeedback Pointer;
     std::optional<ExitFieldText> FieldText;  // a list click picked a value for a box
-    std::optional<LayoutResult> Layout;       // the layout pass ran: place the panels
+    std::optional<LayoutResult> Layout;      // the layout pass ran: place the panels
 };
 
 }  // namespace tarnloft

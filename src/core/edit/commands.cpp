@@ -1,11 +1,13 @@
 #include "edit/commands.h"
 
 #include <algorithm>
+#include <tuple>
 
 #include "catalogue/cataloguelist.h"
 #include "edit/mouse.h"
-#include "util/numbers.h"
 #include "edit/screenexits.h"
+#include "level/objectstream.h"
+#include "util/numbers.h"
 #include "view/viewport.h"
 
 namespace tarnloft {
@@ -18,6 +20,7 @@ LevelObject NewEntry(const Catalogues& defs, int value) {
     LevelObject entry;
     if (value < SpecialEntryBase) {
         entry.Number = static_cast<uint8_t>(value);
+        std::tie(entry.Width, entry.Height) = NewObjectExtent(defs, entry.Number);
     } else if (value < SpriteEntryBase) {
         const SpecialObjectDef& special = defs.SpecialObjectDefs[value - SpecialEntryBase];
         entry.SubNumber = static_cast<uint8_t>(value - SpecialEntryBase);
@@ -77,12 +80,17 @@ void CreateItem(EditorState& state, const Catalogues& defs, std::optional<int> s
     const int value = *selectedEntryValue;
     // The catalogue list never holds other values.
     if (value < 0 || value > LastEntryValue) return;
+    if (value < SpecialEntryBase && defs.ObjectDefs[value].ByteCount == ByteClass::EndOfList) {
+        report.Messages.push_back(Message{EndOfListTitle, EndOfListText});
+        return;
+    }
 
     LevelModel& level = state.Level;
     LevelObject entry = NewEntry(defs, value);
     // The view may show the area outside the level; keep what the record can hold.
     entry.X = static_cast<uint8_t>(std::clamp(state.View.H.Value, 0, LastColumn));
-    entry.Y = static_cast<uint8_t>(std::clamp(state.View.V.Value, 0, entry.IsSprite ? LastSpriteRow : LastRow));
+    entry.Y =
+        static_cast<uint8_t>(std::clamp(state.View.V.Value, 0, entry.IsSprite ? LastSpriteRow : LastRow));
     level.LevelObjects.push_back(entry);
     if (!entry.IsSprite) level.SelectedObject = level.LastObjectIndex();
     ClosePopup(state, report);

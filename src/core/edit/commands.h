@@ -16,6 +16,10 @@ inline constexpr const char* SpecialNudgeText =
     "You should add special objects using the options below with the prefix 'S'";
 inline constexpr const char* NoSelectionTitle = "Tarnloft - User error";
 inline constexpr const char* NoSelectionText = "Please select an object before attempting to add one";
+// The terminator's number: an entry of it would end the stream on saving and be lost.
+inline constexpr const char* EndOfListTitle = "Tarnloft - User error";
+inline constexpr const char* EndOfListText =
+    "Object FF marks the end of the object list and cannot be added as an object.";
 inline constexpr const char* LastEntryTitle = "Tarnloft - Stopping crashes before they happen";
 inline constexpr const char* LastEntryText =
     "Cannot delete every object in level.\r\n(It wouldn't have anything to hold it up, and it'd fall down)";

@@ -70,28 +70,37 @@ ChangeReport Editor::Run(Step&& step) {
 
 void Editor::Settle(const Before& before, ChangeReport& report) {
     LevelModel& level = state_.Level;
+    ViewState& view = state_.View;
+    // Operations that replace the level (Reset, AdoptLevel, Restore) say so
+    // before settling; everything is then derived afresh.
+    const bool replaced = report.LevelChanged;
+    const bool contentChanged =
+        replaced || before.Entries != level.LevelObjects || before.Exits != level.ScreenExits;
+    report.ViewChanged = before.Zoom != view.Zoom || !SameBar(before.H, view.H) ||
+                         !SameBar(before.V, view.V) || before.SurfaceWidth != view.SurfaceWidth ||
+                         before.SurfaceHeight != view.SurfaceHeight ||
+                         !SameToggles(before.Toggles, view.Toggles);
+
     // Byte counters follow from what the streams will hold.
-    level.ObjectBytesUsed = MeasureObjectBytes(defs_, level);
-    level.SpriteBytesUsed = MeasureSpriteBytes(level);
+    if (contentChanged) {
+        level.ObjectBytesUsed = MeasureObjectBytes(defs_, level);
+        level.SpriteBytesUsed = MeasureSpriteBytes(level);
+    }
     // Selections name an entry / exit when there is one.
     level.SelectedObject = std::clamp(level.SelectedObject, 0, std::max(0, level.LastObjectIndex()));
     level.SelectedScreenExit =
         level.ScreenExits.empty() ? -1 : std::clamp(level.SelectedScreenExit, 0, level.LastScreenExit());
-    // The items in view follow from the view.
-    RebuildVisibleList(state_.View, level);
+    // The items in view follow from the view and the entries.
+    if (contentChanged || report.ViewChanged) RebuildVisibleList(view, level);
     // Whatever refreshes the panels shows the selected exit, which enables its editor.
     if ((report.PictureChanged || report.ExitInfoChanged) && level.SelectedScreenExit >= 0)
         state_.Tool.ExitEditorEnabled = true;
 
-    const ViewState& view = state_.View;
-    report.LevelChanged = report.LevelChanged || before.Entries != level.LevelObjects ||
-                          before.Exits != level.ScreenExits || before.Header != level.HeaderBytes;
+    report.LevelChanged = contentChanged || before.Header != level.HeaderBytes;
     report.SelectionChanged = report.SelectionChanged || before.SelectedObject != level.SelectedObject ||
                               before.SelectedScreenExit != level.SelectedScreenExit;
-    report.ViewChanged = before.Zoom != view.Zoom || !SameBar(before.H, view.H) || !SameBar(before.V, view.V) ||
-                         before.SurfaceWidth != view.SurfaceWidth || before.SurfaceHeight != view.SurfaceHeight ||
-                         !SameToggles(before.Toggles, view.Toggles);
-    report.ExitsChanged = before.Exits != level.ScreenExits || before.SelectedScreenExit != level.SelectedScreenExit;
+    report.ExitsChanged =
+        before.Exits != level.ScreenExits || before.SelectedScreenExit != level.SelectedScreenExit;
     report.ModeChanged = before.ExitMode != state_.InScreenExitMode() ||
                          before.ExitEditorEnabled != state_.Tool.ExitEditorEnabled ||
                          before.Toggles.ScreenExitMode != view.Toggles.ScreenExitMode;
@@ -198,7 +207,8 @@ void Editor::LayoutStep(const LayoutInput& input, ChangeReport& report) {
     if (report.Layout->Skipped) return;
     report.ScrollChanged = true;  // the ranges follow the surface size
     // The picture follows the surface size and the scroll positions.
-    if (report.Layout->ScrollChanged || width != state_.View.SurfaceWidth || height != state_.View.SurfaceHeight)
+    if (report.Layout->ScrollChanged || width != state_.View.SurfaceWidth ||
+        height != state_.View.SurfaceHeight)
         report.PictureChanged = true;
 }
 
@@ -232,8 +242,8 @@ ChangeReport Editor::ToggleSeparateObjects(const LayoutInput& input) {
 ChangeReport Editor::Toggle(ViewToggle toggle) {
     return Run([&](ChangeReport& r) {
         ViewToggles& t = state_.View.Toggles;
-        bool& value = toggle == ViewToggle::CrossSection ? t.CrossSection
-                      : toggle == ViewToggle::SmallGrid  ? t.SmallGrid
+        bool& value = toggle == ViewToggle::CrossSection  ? t.CrossSection
+                      : toggle == ViewToggle::SmallGrid   ? t.SmallGrid
                       : toggle == ViewToggle::Transparent ? t.Transparent
                                                           : t.Stationary;
         value = !value;
@@ -274,12 +284,16 @@ EditorSnapshot Editor::Snapshot() const { return EditorSnapshot{state_.Level}; }
 
 ChangeReport Editor::Restore(const EditorSnapshot& snapshot) {
     return Run([&](ChangeReport& report) {
+        // A restore that puts back what is there changes no content.
+        const bool same = snapshot.Level.LevelObjects == state_.Level.LevelObjects &&
+                          snapshot.Level.ScreenExits == state_.Level.ScreenExits;
         state_.Level = snapshot.Level;
         // A drag in progress ends: its entry may be gone. The exit editor
         // takes input only while there are exits, as after a removal.
         PointerMode& mode = state_.Tool.Mode;
         if (mode != PointerMode::SCR && mode != PointerMode::SCX) mode = PointerMode::NON;
         if (state_.Level.ScreenExits.empty()) state_.Tool.ExitEditorEnabled = false;
+        report.LevelChanged = !same;
         state_.Tool.PopupLines.clear();
         ClosePopup(state_, report);
         report.PictureChanged = true;

@@ -18,7 +18,9 @@ bool ValidSelection(const EditorState& state) {
     return state.Level.SelectedObject >= 0 && state.Level.SelectedObject <= state.Level.LastObjectIndex();
 }
 
-int ClampedFloorDiv(double pixels, int zoom) { return FloorToInt(std::floor(pixels / (zoom > 0 ? zoom : 1))); }
+int ClampedFloorDiv(double pixels, int zoom) {
+    return FloorToInt(std::floor(pixels / (zoom > 0 ? zoom : 1)));
+}
 
 void PressLeft(EditorState& state, const Catalogues& defs, double x, double y) {
     PointerTool& tool = state.Tool;

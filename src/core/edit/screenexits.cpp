@@ -143,8 +143,8 @@ void ExitGoto(EditorState& state, ChangeReport& report) {
     ViewState& view = state.View;
     bool changed =
         SetScrollValue(view.H, std::max(0, std::min(TilesPerScreen * exit.ScreenX, view.H.Maximum)));
-    changed =
-        SetScrollValue(view.V, std::max(0, std::min(TilesPerScreen * exit.ScreenY, view.V.Maximum))) || changed;
+    changed = SetScrollValue(view.V, std::max(0, std::min(TilesPerScreen * exit.ScreenY, view.V.Maximum))) ||
+              changed;
     NoteExitInfo(state, report);
     if (changed) {
         report.ScrollChanged = true;
@@ -168,7 +168,8 @@ void StoreExitField(EditorState& state, ExitField field, const std::string& text
     LevelModel& level = state.Level;
     if (CharacterCount(text) >= 3 || !HasSelectedExit(level)) return;
     // Two hex digits at most, so the value fits a byte.
-    FieldOf(level.ScreenExits[level.SelectedScreenExit], field) = static_cast<uint8_t>(ParseHexBox(text) & 0xFF);
+    FieldOf(level.ScreenExits[level.SelectedScreenExit], field) =
+        static_cast<uint8_t>(ParseHexBox(text) & 0xFF);
 }
 
 void PickExitValue(EditorState& state, ExitField field, int value, ChangeReport& report) {

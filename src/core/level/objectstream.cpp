@@ -16,6 +16,8 @@ ByteClass ClassOf(const Catalogues& defs, uint8_t number) { return defs.ObjectDe
 // Which axes of a four-byte object the size byte holds as a whole byte.
 bool WidthIsWholeByte(uint8_t sizeMode) { return sizeMode == 1; }
 bool HeightIsWholeByte(uint8_t sizeMode) { return sizeMode == 2; }
+// The extent of the axis a four-byte record with a whole size byte does not store.
+constexpr int16_t UnstoredAxisExtent = 2;
 bool IsNibbleMode(uint8_t sizeMode) { return sizeMode != 1 && sizeMode != 2; }
 
 // Screen and tile nibbles of a position.
@@ -75,6 +77,14 @@ int64_t MeasureObjectBytes(const Catalogues& defs, const LevelModel& level) {
     return total;
 }
 
+std::pair<int16_t, int16_t> NewObjectExtent(const Catalogues& defs, uint8_t number) {
+    const ObjectDef& def = defs.ObjectDefs[number];
+    if (def.ByteCount != ByteClass::FourByte) return {1, 1};
+    if (WidthIsWholeByte(def.SizeMode)) return {1, UnstoredAxisExtent};
+    if (HeightIsWholeByte(def.SizeMode)) return {UnstoredAxisExtent, 1};
+    return {1, 1};
+}
+
 int WholeByteExtent(uint8_t sizeByte) { return sizeByte <= 0x7F ? sizeByte + 1 : sizeByte - 257; }
 
 std::optional<uint8_t> WholeByteForm(int extent) {
@@ -125,9 +135,9 @@ StreamDecode DecodeObjectStream(RomReader& reader, const Catalogues& defs, int64
             const uint8_t mode = defs.ObjectDefs[b[0]].SizeMode;
             if (WidthIsWholeByte(mode)) {
                 o.Width = static_cast<int16_t>(WholeByteExtent(b[3]));
-                o.Height = 2;
+                o.Height = UnstoredAxisExtent;
             } else if (HeightIsWholeByte(mode)) {
-                o.Width = 2;
+                o.Width = UnstoredAxisExtent;
                 o.Height = static_cast<int16_t>(WholeByteExtent(b[3]));
             } else {
                 o.Width = static_cast<int16_t>((b[3] >> 4) + 1);

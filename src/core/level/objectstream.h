@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "catalogue/catalogues.h"
@@ -30,6 +31,11 @@ int WholeByteExtent(uint8_t sizeByte);
 // The size byte of an extent; empty for extents that cannot be stored
 // (0, -1 and anything outside -129..128).
 std::optional<uint8_t> WholeByteForm(int extent);
+
+// Width and height of a new 1 x 1 object of `number` as a reload gives them
+// back: a four-byte record that stores one axis as a whole byte reads the
+// other axis as 2.
+std::pair<int16_t, int16_t> NewObjectExtent(const Catalogues& defs, uint8_t number);
 
 struct StreamDecode {
     bool Ok = false;

@@ -53,15 +53,14 @@ SelectionInfo BuildSelectionInfo(const LevelModel& level, const Catalogues& defs
     return info;
 }
 
-std::optional<ScreenExitInfo> BuildScreenExitInfo(const LevelModel& level) {
-    const int index = level.SelectedScreenExit;
-    if (index < 0 || index >= static_cast<int>(level.ScreenExits.size())) return std::nullopt;
-    const ScreenExit& exit = level.ScreenExits[index];
+ScreenExitInfo BuildScreenExitInfo(const LevelModel& level) {
     ScreenExitInfo info;
-    info.EntranceType = Hex(exit.EntranceType);
-    info.EntranceX = Hex(exit.EntranceX);
-    info.EntranceY = Hex(exit.EntranceY);
-    info.Destination = Hex(exit.Destination);
+    const int index = level.SelectedScreenExit;
+    if (index >= 0 && index < static_cast<int>(level.ScreenExits.size())) {
+        const ScreenExit& exit = level.ScreenExits[index];
+        info.Fields = ScreenExitFields{Hex(exit.EntranceType), Hex(exit.EntranceX), Hex(exit.EntranceY),
+                                       Hex(exit.Destination)};
+    }
     info.ByteUsage = ByteUsageText(level.ObjectBytesUsed, level.ObjectBytesRoom);
     info.ByteUsageColour = ByteUsageColour(level.ObjectBytesUsed, level.ObjectBytesRoom);
     return info;

@@ -19,12 +19,20 @@ struct SelectionInfo {
     Rgb SpriteByteUsageColour;
 };
 
-struct ScreenExitInfo {
+struct ScreenExitFields {
     std::string EntranceType;  // txtEntranceType
     std::string EntranceX;     // txtEntranceX
     std::string EntranceY;     // txtEntranceY
     std::string Destination;   // txtExitDestination
-    std::string ByteUsage;     // lblByteUsage2 caption (the object stream's budget)
+};
+
+struct ScreenExitInfo {
+    // The selected exit's boxes; none when no exit is selected, so the
+    // editor's boxes keep what they showed.
+    std::optional<ScreenExitFields> Fields;
+    // lblByteUsage2: the object stream's budget, which belongs to the level
+    // and is shown with or without an exit.
+    std::string ByteUsage;
     Rgb ByteUsageColour;
 };
 
@@ -40,8 +48,7 @@ std::string ExtentText(int extent);
 // Object info of entry SelectedObject (empty when it names no entry) and both budgets.
 SelectionInfo BuildSelectionInfo(const LevelModel& level, const Catalogues& defs);
 
-// Fields of the selected screen exit; nothing when no exit is selected, so
-// the editor's fields keep what they showed.
-std::optional<ScreenExitInfo> BuildScreenExitInfo(const LevelModel& level);
+// The Screen Exit Editor's texts for the selected exit and the level's budget.
+ScreenExitInfo BuildScreenExitInfo(const LevelModel& level);
 
 }  // namespace tarnloft

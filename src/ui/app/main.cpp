@@ -3,6 +3,7 @@
 
 #include "app/mainwindow.h"
 #include "prompts/qtprompts.h"
+#include "widgets/qtstrings.h"
 
 using tarnloft::MainWindow;
 using tarnloft::QtPrompts;
@@ -10,7 +11,7 @@ using tarnloft::QtPrompts;
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QtPrompts prompts;
-    MainWindow window(prompts, QCoreApplication::applicationDirPath().toLocal8Bit().toStdString());
+    MainWindow window(prompts, tarnloft::FileNameToStd(QCoreApplication::applicationDirPath()));
     prompts.SetParentWidget(&window);
     if (!window.Startup() || prompts.Ended()) return 0;
     window.show();

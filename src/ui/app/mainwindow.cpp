@@ -7,6 +7,7 @@
 #include <QLayout>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QResizeEvent>
 #include <QScrollBar>
 
 #include "catalogue/definitionfiles.h"
@@ -110,7 +111,8 @@ void MainWindow::BuildPanels() {
             [this](int value) { session_.Apply(&Editor::ScrollTo, false, value); });
     connect(catalogue_, &CataloguePanel::ListWindowClosed, this, [this] {
         // The window is gone; the toggle follows (it was on).
-        if (State().View.Toggles.SeparateObjects) session_.Apply(&Editor::ToggleSeparateObjects, CurrentLayoutInput());
+        if (State().View.Toggles.SeparateObjects)
+            session_.Apply(&Editor::ToggleSeparateObjects, CurrentLayoutInput());
     });
 }
 
@@ -156,13 +158,13 @@ bool MainWindow::OpenAndLoadFirstLevel(const std::string& path, bool atStartup, 
         return false;
     }
     LoadResult result = tarnloft::LoadLevelIndex(probe, Defs(), 0);
-    prompts_.ShowAll(result.Messages);
-    if (result.EndProgram) {
-        endProgram = true;
-        EndProgram();
-        return false;
-    }
-    if (!result.Ok) {
+    if (!result.Ok || result.EndProgram) {
+        prompts_.ShowAll(result.Messages);
+        if (result.EndProgram) {
+            endProgram = true;
+            EndProgram();
+            return false;
+        }
         if (!atStartup) setWindowTitle(previousCaption);
         return false;
     }
@@ -172,38 +174,38 @@ bool MainWindow::OpenAndLoadFirstLevel(const std::string& path, bool atStartup, 
         if (!atStartup) setWindowTitle(previousCaption);
         return false;
     }
-    AdoptLevel(std::move(result.Level), LevelIndexCaption(0, FileNameOf(path)));
+    AdoptLevel(std::move(result), LevelIndexCaption(0, FileNameOf(path)));
     return true;
 }
 
 bool MainWindow::LoadLevelIndex(int64_t index) {
     LoadResult result = tarnloft::LoadLevelIndex(session_.Rom(), Defs(), index);
-    prompts_.ShowAll(result.Messages);
-    if (result.EndProgram) {
-        EndProgram();
-        return false;
-    }
-    if (!result.Ok) return false;
-    AdoptLevel(std::move(result.Level), LevelIndexCaption(index, FileNameOf(Rom().Path())));
+    if (!LoadSucceeded(result)) return false;
+    AdoptLevel(std::move(result), LevelIndexCaption(index, FileNameOf(Rom().Path())));
     return true;
 }
 
 bool MainWindow::LoadLevelOffset(int64_t levelOffset, int64_t spriteOffset) {
     LoadResult result = tarnloft::LoadLevelOffset(session_.Rom(), Defs(), levelOffset, spriteOffset);
-    prompts_.ShowAll(result.Messages);
-    if (result.EndProgram) {
-        EndProgram();
-        return false;
-    }
-    if (!result.Ok) return false;
-    AdoptLevel(std::move(result.Level), LevelOffsetCaption(levelOffset, spriteOffset, FileNameOf(Rom().Path())));
+    if (!LoadSucceeded(result)) return false;
+    AdoptLevel(std::move(result), LevelOffsetCaption(levelOffset, spriteOffset, FileNameOf(Rom().Path())));
     return true;
 }
 
+bool MainWindow::LoadSucceeded(const LoadResult& result) {
+    if (result.Ok && !result.EndProgram) return true;
+    prompts_.ShowAll(result.Messages);
+    if (result.EndProgram) EndProgram();
+    return false;
+}
+
 // A new level replaces the old one; zoom, scroll positions and toggles stay.
-void MainWindow::AdoptLevel(LevelModel&& level, const std::string& caption) {
+// The user sees the new level's picture and panels before its messages
+// ("Level and sprites loaded."), and the caption names it after them.
+void MainWindow::AdoptLevel(LoadResult&& loaded, const std::string& caption) {
+    session_.Apply(&Editor::AdoptLevel, std::move(loaded.Level));
+    prompts_.ShowAll(loaded.Messages);
     setWindowTitle(ToQString(caption));
-    session_.Apply(&Editor::AdoptLevel, std::move(level));
 }
 
 void MainWindow::ShowReport(const ChangeReport& report) {
@@ -219,7 +221,8 @@ void MainWindow::ShowReport(const ChangeReport& report) {
     mnuViewSmallgrid_->setChecked(toggles.SmallGrid);
     mnuViewTransparent_->setChecked(toggles.Transparent);
     mnuViewStationary_->setChecked(toggles.Stationary);
-    for (QAction* action : zoomActions_) action->setChecked(action->property("index").toInt() == State().View.Zoom);
+    for (QAction* action : zoomActions_)
+        action->setChecked(action->property("index").toInt() == State().View.Zoom);
 }
 
 LayoutInput MainWindow::CurrentLayoutInput() const {
@@ -235,8 +238,11 @@ void MainWindow::LayoutWindow() { session_.Apply(&Editor::Layout, CurrentLayoutI
 
 void MainWindow::ApplyLayout(const LayoutResult& layout) {
     if (layout.Skipped) return;
-    // The toolkit keeps the window from being made smaller than the layout allows.
-    client_->setMinimumSize(MinimumClientWidth(State().View), LayoutDesign::MinimumHeightTest);
+    // The toolkit keeps the window from being made smaller than the layout
+    // allows; resizeEvent enlarges it again when something ignores that.
+    const QSize leastClient(MinimumClientWidth(State().View), LayoutDesign::MinimumHeightTest);
+    client_->setMinimumSize(leastClient);
+    setMinimumSize(leastClient + (size() - client_->size()).expandedTo(QSize(0, 0)));
     if (layout.ResizeWidth || layout.ResizeHeight) {
         const int extraHeight = height() - client_->height();
         const int extraWidth = width() - client_->width();
@@ -279,6 +285,13 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     // Closing the window ends the program at once, like "&Exit".
     EndProgram();
     event->accept();
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    // A window manager may ignore the minimum size; the window takes it back.
+    const QSize least = minimumSize();
+    if (width() < least.width() || height() < least.height()) resize(size().expandedTo(least));
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -30,6 +30,7 @@ class CataloguePanel;
 class SelectionPanel;
 class LevelInfoPanel;
 class ScreenExitPanel;
+struct LoadResult;
 class AboutDialog;
 class HeaderDialog;
 class HexDialog;
@@ -61,6 +62,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private slots:
@@ -93,7 +95,9 @@ private:
     void ApplyLayout(const LayoutResult& layout);
     void SyncScrollBars();
     bool OpenAndLoadFirstLevel(const std::string& path, bool atStartup, bool& endProgram);
-    void AdoptLevel(LevelModel&& level, const std::string& caption);
+    // Shows a failed load's messages (ending the program when it must); false then.
+    bool LoadSucceeded(const LoadResult& result);
+    void AdoptLevel(LoadResult&& loaded, const std::string& caption);
     void EndProgram();
 
     Prompts& prompts_;

@@ -9,7 +9,6 @@
 #include <climits>
 
 #include "app/mainwindow.h"
-#include "prompts/prompts.h"
 #include "dialogs/aboutdialog.h"
 #include "dialogs/headerdialog.h"
 #include "dialogs/hexdialog.h"
@@ -17,9 +16,10 @@
 #include "dialogs/leveloffsetdialog.h"
 #include "dialogs/objectlistwindow.h"
 #include "level/levelio.h"
-#include "view/layout.h"
-#include "surface/levelsurface.h"
 #include "panels/cataloguepanel.h"
+#include "prompts/prompts.h"
+#include "surface/levelsurface.h"
+#include "view/layout.h"
 
 namespace tarnloft {
 
@@ -46,7 +46,9 @@ QAction* AddAction(QMenu* menu, const char* name, const char* caption, const cha
     return action;
 }
 
-void AddSeparator(QMenu* menu, const char* name) { menu->addSeparator()->setObjectName(QString::fromLatin1(name)); }
+void AddSeparator(QMenu* menu, const char* name) {
+    menu->addSeparator()->setObjectName(QString::fromLatin1(name));
+}
 
 int64_t ToSigned(uint64_t value) {
     return value > static_cast<uint64_t>(INT64_MAX) ? INT64_MAX : int64_t(value);
@@ -61,7 +63,8 @@ void MainWindow::BuildMenus() {
     connect(AddAction(file, "mnuFileOpen", "&Open ROM...", "Ctrl+O"), &QAction::triggered, this,
             [this] { OpenRom(); });
     AddSeparator(file, "mnuFileDash2");
-    connect(AddAction(file, "mnuMainQuit", "&Exit", "Ctrl+Q"), &QAction::triggered, this, [this] { close(); });
+    connect(AddAction(file, "mnuMainQuit", "&Exit", "Ctrl+Q"), &QAction::triggered, this,
+            [this] { close(); });
 
     QMenu* level = AddMenu(main, "mnuLevel", "&Level");
     connect(AddAction(level, "mnuFileLevelIndex", "&Load Level by Index...", "Ctrl+L"), &QAction::triggered,
@@ -95,8 +98,10 @@ void MainWindow::BuildMenus() {
                                                        {mnuViewTransparent_, ViewToggle::Transparent},
                                                        {mnuViewStationary_, ViewToggle::Stationary}};
     for (const auto& [action, toggle] : toggles)
-        connect(action, &QAction::triggered, this, [this, toggle = toggle] { session_.Apply(&Editor::Toggle, toggle); });
-    connect(mnuViewScreenExit_, &QAction::triggered, this, [this] { session_.Apply(&Editor::ToggleScreenExitMode); });
+        connect(action, &QAction::triggered, this,
+                [this, toggle = toggle] { session_.Apply(&Editor::Toggle, toggle); });
+    connect(mnuViewScreenExit_, &QAction::triggered, this,
+            [this] { session_.Apply(&Editor::ToggleScreenExitMode); });
     connect(mnuViewOutofbounds_, &QAction::triggered, this,
             [this] { session_.Apply(&Editor::ToggleOutOfBounds, CurrentLayoutInput()); });
     connect(mnuViewSeperateobjects_, &QAction::triggered, this, [this] { ToggleSeparateObjects(); });

@@ -12,6 +12,7 @@
 #include "rom/romimage.h"
 #include "util/decimal.h"
 #include "util/hex.h"
+#include "widgets/qtstrings.h"
 
 namespace tarnloft {
 
@@ -89,7 +90,7 @@ void HeaderDialog::OkClicked() {
     // Checked in screen order so the first complaint is about the topmost bad box.
     for (int field : ScreenOrder) {
         const HeaderFieldInfo& info = table[field];
-        std::optional<int> value = ParseDecimalBox(boxes_[field]->text().toStdString(), info.Max());
+        std::optional<int> value = ParseDecimalBox(ToStdString(boxes_[field]->text()), info.Max());
         if (!value) {
             prompts_.ShowMessage(
                 "Tarnloft - User Error",
@@ -106,7 +107,7 @@ void HeaderDialog::OkClicked() {
 }
 
 void HeaderDialog::ImportClicked() {
-    uint64_t index = ParseHexBox(txtImportNum_->text().toStdString());
+    uint64_t index = ParseHexBox(ToStdString(txtImportNum_->text()));
     HeaderImport result = ImportHeaderFromLevel(rom_, index);
     prompts_.ShowAll(result.Messages);
     if (result.Bytes) AcceptData(*result.Bytes);

@@ -10,6 +10,7 @@
 #include "widgets/placement.h"
 #include "rom/romimage.h"
 #include "util/hex.h"
+#include "widgets/qtstrings.h"
 
 namespace tarnloft {
 
@@ -54,17 +55,17 @@ HexDialog::HexDialog(RomImage& rom, Prompts& prompts, QWidget* parent)
 }
 
 void HexDialog::GetClicked() {
-    uint64_t offset = ParseHexBox(txtOffset_->text().toStdString());
+    uint64_t offset = ParseHexBox(ToStdString(txtOffset_->text()));
     // Beyond the end of the file (or with no file) there is no byte: show 0.
     std::optional<uint8_t> byte;
     if (offset < static_cast<uint64_t>(INT64_MAX) && rom_.IsOpen())
         byte = rom_.ReadByte(static_cast<int64_t>(offset) + 1);
-    txtValue_->setText(QString::fromStdString(Hex(byte.value_or(0))));
+    txtValue_->setText(ToQString(Hex(byte.value_or(0))));
 }
 
 void HexDialog::PutClicked() {
-    uint64_t offset = ParseHexBox(txtOffset_->text().toStdString());
-    uint64_t value = ParseHexBox(txtValue_->text().toStdString());
+    uint64_t offset = ParseHexBox(ToStdString(txtOffset_->text()));
+    uint64_t value = ParseHexBox(ToStdString(txtValue_->text()));
     if (value > 0xFF) {
         prompts_.ShowMessage(UserErrorTitle,
                              "The value must be a hex number from 0 to FF.  Nothing was written.");

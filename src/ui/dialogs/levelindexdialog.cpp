@@ -7,8 +7,10 @@
 
 #include "prompts/prompts.h"
 #include "catalogue/definitionfiles.h"
+#include "widgets/entrypicker.h"
 #include "widgets/placement.h"
 #include "util/hex.h"
+#include "widgets/qtstrings.h"
 
 namespace tarnloft {
 
@@ -34,7 +36,7 @@ LevelIndexDialog::LevelIndexDialog(const std::string& dataFolder, Prompts& promp
 
     LevelListLoad list = LoadLevelList(dataFolder);
     for (const ListItem& entry : list.Items) {
-        auto* item = new QListWidgetItem(QString::fromStdString(entry.Text), lstLevels_);
+        auto* item = new QListWidgetItem(ToQString(entry.Text), lstLevels_);
         item->setData(Qt::UserRole, entry.Value);
     }
     if (!list.Ok)
@@ -43,9 +45,7 @@ LevelIndexDialog::LevelIndexDialog(const std::string& dataFolder, Prompts& promp
             list.Error.empty() ? std::string("LevelList.dat could not be read.") : list.Error);
 
     FitCaptions(this);
-    connect(lstLevels_, &QListWidget::currentRowChanged, this, &LevelIndexDialog::EntryChosen);
-    connect(lstLevels_, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem* item) { EntryChosen(lstLevels_->row(item)); });
+    connect(new EntryPicker(lstLevels_), &EntryPicker::Picked, this, &LevelIndexDialog::EntryChosen);
     connect(cmdOk_, &QPushButton::clicked, this, &LevelIndexDialog::OkClicked);
     connect(cmdCancel_, &QPushButton::clicked, this, &QWidget::hide);
 }
@@ -54,11 +54,11 @@ void LevelIndexDialog::EntryChosen(int row) {
     QListWidgetItem* item = lstLevels_->item(row);
     if (!item) return;
     int value = item->data(Qt::UserRole).toInt();
-    txtIndex_->setText(QString::fromStdString(Hex32(value)));
+    txtIndex_->setText(ToQString(Hex32(value)));
 }
 
 void LevelIndexDialog::OkClicked() {
-    uint64_t index = ParseHexBox(txtIndex_->text().toStdString());
+    uint64_t index = ParseHexBox(ToStdString(txtIndex_->text()));
     hide();
     emit IndexChosen(index);
 }

@@ -6,8 +6,10 @@
 #include <QPushButton>
 
 #include "prompts/prompts.h"
+#include "widgets/entrypicker.h"
 #include "widgets/placement.h"
 #include "util/hex.h"
+#include "widgets/qtstrings.h"
 
 namespace tarnloft {
 
@@ -40,16 +42,14 @@ LevelOffsetDialog::LevelOffsetDialog(const std::string& dataFolder, Prompts& pro
     LevelOffsetsLoad load = LoadLevelOffsets(dataFolder);
     levelOffsetEntries_ = std::move(load.Entries);
     for (const LevelOffsetEntry& entry : levelOffsetEntries_)
-        lstLevels_->addItem(QString::fromStdString(entry.Name));
+        lstLevels_->addItem(ToQString(entry.Name));
     if (!load.Ok)
         prompts_.ShowMessage(
             "Tarnloft - Missing Level Offsets",
             load.Error.empty() ? std::string("LevelOffsets.dat could not be read.") : load.Error);
 
     FitCaptions(this);
-    connect(lstLevels_, &QListWidget::currentRowChanged, this, &LevelOffsetDialog::EntryChosen);
-    connect(lstLevels_, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem* item) { EntryChosen(lstLevels_->row(item)); });
+    connect(new EntryPicker(lstLevels_), &EntryPicker::Picked, this, &LevelOffsetDialog::EntryChosen);
     connect(cmdOk_, &QPushButton::clicked, this, &LevelOffsetDialog::OkClicked);
     connect(cmdCancel_, &QPushButton::clicked, this, &QWidget::hide);
 }
@@ -59,12 +59,12 @@ void LevelOffsetDialog::EntryChosen(int row) {
     int64_t offset = levelOffsetEntries_[row].Offset;
     // Offsets are 32-bit signed in the file's table; a negative one shows its two's complement.
     std::string text = offset >= 0 ? Hex(static_cast<uint64_t>(offset)) : Hex32(static_cast<int32_t>(offset));
-    txtOffset_->setText(QString::fromStdString(text));
+    txtOffset_->setText(ToQString(text));
 }
 
 void LevelOffsetDialog::OkClicked() {
-    uint64_t levelOffset = ParseHexBox(txtOffset_->text().toStdString());
-    uint64_t spriteOffset = ParseHexBox(txtSpriteOffset_->text().toStdString());
+    uint64_t levelOffset = ParseHexBox(ToStdString(txtOffset_->text()));
+    uint64_t spriteOffset = ParseHexBox(ToStdString(txtSpriteOffset_->text()));
     hide();
     emit OffsetsChosen(levelOffset, spriteOffset);
 }

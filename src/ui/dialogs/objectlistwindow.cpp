@@ -10,7 +10,9 @@
 #include <QSignalBlocker>
 #include <algorithm>
 
+#include "widgets/entrypicker.h"
 #include "widgets/placement.h"
+#include "widgets/qtstrings.h"
 
 namespace tarnloft {
 
@@ -49,13 +51,8 @@ ObjectListWindow::ObjectListWindow(QWidget* parent) : QWidget(parent, Qt::Tool) 
     FitCaptions(this);
 
     connect(txtFilter_, &QLineEdit::textChanged, this, &ObjectListWindow::FilterChanged);
-    // A click or a keyboard move onto an entry selects the same entry in the main list.
-    auto forward = [this](int row) {
-        if (row >= 0) emit EntryClicked(row);
-    };
-    connect(lstObjects_, &QListWidget::currentRowChanged, this, forward);
-    connect(lstObjects_, &QListWidget::itemClicked, this,
-            [this, forward](QListWidgetItem* item) { forward(lstObjects_->row(item)); });
+    // The entry the user picks is selected in the main list as well.
+    connect(new EntryPicker(lstObjects_), &EntryPicker::Picked, this, &ObjectListWindow::EntryClicked);
 }
 
 void ObjectListWindow::SetEntries(const std::vector<std::string>& texts) {
@@ -64,7 +61,7 @@ void ObjectListWindow::SetEntries(const std::vector<std::string>& texts) {
     lstObjects_->clear();
     QStringList items;
     items.reserve(static_cast<int>(texts.size()));
-    for (const std::string& text : texts) items << QString::fromStdString(text);
+    for (const std::string& text : texts) items << ToQString(text);
     lstObjects_->addItems(items);
     lstObjects_->setCurrentRow(-1);
     lstObjects_->clearSelection();

@@ -27,7 +27,7 @@ signals:
     void ListableChanged(bool norm, bool x, bool sprite);
     // Every change of the filter box's text.
     void FilterChanged(const QString& text);
-    // A click on the entry at `row`.
+    // The user picked the entry at `row` (a click, or a keyboard move in the list).
     void EntryClicked(int row);
     // The window's own close button: the window is discarded after this.
     void Closed();

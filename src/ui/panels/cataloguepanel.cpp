@@ -32,7 +32,8 @@ CataloguePanel::CataloguePanel(EditorSession& session, QWidget* client) : QObjec
 
     fraListOptions_ = new QGroupBox(QStringLiteral("Object list options"), client);
     fraListOptions_->setObjectName(QStringLiteral("fraListOptions"));
-    QLabel* filterLabel = AddLabel(fraListOptions_, "lblFilter", QStringLiteral("&Filter"), Pixels(8, 20, 49, 17));
+    QLabel* filterLabel =
+        AddLabel(fraListOptions_, "lblFilter", QStringLiteral("&Filter"), Pixels(8, 20, 49, 17));
     txtFilter_ = AddTextBox(fraListOptions_, "txtFilter", Pixels(64, 17, 121, 21));
     filterLabel->setBuddy(txtFilter_);
     const char* listable[] = {"Norm", "X", "Sprite"};
@@ -48,7 +49,8 @@ CataloguePanel::CataloguePanel(EditorSession& session, QWidget* client) : QObjec
     // Every key released in the filter box rebuilds the list, changed text or not.
     txtFilter_->installEventFilter(this);
 
-    connect(create, &QPushButton::clicked, this, [this] { session_.Apply(&Editor::Create, SelectedValue()); });
+    connect(create, &QPushButton::clicked, this,
+            [this] { session_.Apply(&Editor::Create, SelectedValue()); });
     connect(remove, &QPushButton::clicked, this, [this] { session_.Apply(&Editor::Remove); });
 }
 

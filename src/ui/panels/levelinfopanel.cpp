@@ -26,7 +26,8 @@ void LevelInfoPanel::ShowReport(const ChangeReport& report) {
         SetTextColour(lblByteUsage_, info.ByteUsageColour);
         SetTextColour(lblSByteUsage_, info.SpriteByteUsageColour);
     }
-    if (report.Pointer.MousePosition) SetCaption(lblMousePos_, *report.Pointer.MousePosition);
+    // Negative tiles show eight hex digits each.
+    if (report.Pointer.MousePosition) SetFittingCaption(lblMousePos_, *report.Pointer.MousePosition);
 }
 
 }  // namespace tarnloft

@@ -2,6 +2,7 @@
 // captions set only when they change, and label colours.
 #pragma once
 #include <QColor>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPalette>
 #include <QPushButton>
@@ -23,6 +24,20 @@ inline QPushButton* AddPanelButton(QWidget* parent, const char* name, const char
 inline void SetCaption(QLabel* label, const std::string& text) {
     const QString caption = ToCaption(text);
     if (label->text() != caption) label->setText(caption);
+}
+
+// The label's text, whole: a text wider than the label is set in a smaller font.
+inline void SetFittingCaption(QLabel* label, const std::string& text) {
+    const QString caption = ToCaption(text);
+    if (label->text() == caption) return;
+    QFont font = label->parentWidget()->font();
+    const int room = label->contentsRect().width();
+    constexpr qreal SmallestPointSize = 4;
+    while (font.pointSizeF() - 0.5 >= SmallestPointSize &&
+           QFontMetrics(font).horizontalAdvance(caption) > room)
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    label->setFont(font);
+    label->setText(caption);
 }
 
 inline void SetTextColour(QLabel* label, Rgb colour) {

@@ -6,6 +6,7 @@
 #include "level/selectioninfo.h"
 #include "panels/panelsupport.h"
 #include "session/editorsession.h"
+#include "widgets/entrypicker.h"
 
 namespace tarnloft {
 
@@ -24,11 +25,12 @@ ScreenExitPanel::ScreenExitPanel(EditorSession& session, QWidget* parent)
                                 {68, 42, "<", ArrowDirection::Left},
                                 {96, 66, "v", ArrowDirection::Down}};
     for (int i = 0; i < 4; ++i) {
-        QPushButton* button =
-            AddPanelButton(this, "cmdMoveScreen", moves[i].Caption, Pixels(moves[i].Left, moves[i].Top, 26, 24));
+        QPushButton* button = AddPanelButton(this, "cmdMoveScreen", moves[i].Caption,
+                                             Pixels(moves[i].Left, moves[i].Top, 26, 24));
         button->setProperty("index", i);
         const ArrowDirection direction = moves[i].Direction;
-        connect(button, &QPushButton::clicked, this, [this, direction] { session_.Apply(&Editor::MoveExit, direction); });
+        connect(button, &QPushButton::clicked, this,
+                [this, direction] { session_.Apply(&Editor::MoveExit, direction); });
     }
     AddLabel(this, nullptr, QStringLiteral("Destination:"), Pixels(8, 100, 84, 17));
     boxes_[int(ExitField::Destination)] = AddTextBox(this, "txtExitDestination", Pixels(96, 97, 89, 21));
@@ -51,6 +53,8 @@ ScreenExitPanel::ScreenExitPanel(EditorSession& session, QWidget* parent)
     lblByteUsage2_ = AddLabel(this, "lblByteUsage2", QString(), Pixels(108, 384, 78, 17));
     hide();
     setEnabled(false);
+    // Shown over the object info: it paints its own background so nothing beneath shows through.
+    setAutoFillBackground(true);
 
     connect(previous, &QPushButton::clicked, this, [this] { session_.Apply(&Editor::ExitPrevious); });
     connect(go, &QPushButton::clicked, this, [this] { session_.Apply(&Editor::ExitGoto); });
@@ -61,12 +65,14 @@ ScreenExitPanel::ScreenExitPanel(EditorSession& session, QWidget* parent)
             session_.Apply(&Editor::StoreExitField, field, ToStdString(text));
         });
     }
-    connect(lstDestinationLevels_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
-        session_.Apply(&Editor::PickExitValue, ExitField::Destination, item->data(Qt::UserRole).toInt());
-    });
-    connect(lstEntranceTypes_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
-        session_.Apply(&Editor::PickExitValue, ExitField::EntranceType, item->data(Qt::UserRole).toInt());
-    });
+    // A click or a keyboard move in a list picks its entry; the focus arriving does not.
+    for (auto [list, field] : {std::pair{lstDestinationLevels_, ExitField::Destination},
+                               std::pair{lstEntranceTypes_, ExitField::EntranceType}}) {
+        connect(
+            new EntryPicker(list), &EntryPicker::Picked, this, [this, list = list, field = field](int row) {
+                session_.Apply(&Editor::PickExitValue, field, list->item(row)->data(Qt::UserRole).toInt());
+            });
+    }
     connect(&session_, &EditorSession::Changed, this, &ScreenExitPanel::ShowReport);
 }
 
@@ -85,15 +91,16 @@ void ScreenExitPanel::FillLists() {
 }
 
 void ScreenExitPanel::ShowExitInfo() {
-    const std::optional<ScreenExitInfo> info = BuildScreenExitInfo(session_.State().Level);
-    if (!info) return;
+    const ScreenExitInfo info = BuildScreenExitInfo(session_.State().Level);
+    // The byte count belongs to the level and is always shown.
+    SetCaption(lblByteUsage2_, info.ByteUsage);
+    SetTextColour(lblByteUsage2_, info.ByteUsageColour);
+    if (!info.Fields) return;
     // Each box's change stores its field again; the values are the same.
-    Box(ExitField::EntranceType)->setText(ToCaption(info->EntranceType));
-    Box(ExitField::EntranceX)->setText(ToCaption(info->EntranceX));
-    Box(ExitField::EntranceY)->setText(ToCaption(info->EntranceY));
-    Box(ExitField::Destination)->setText(ToCaption(info->Destination));
-    SetCaption(lblByteUsage2_, info->ByteUsage);
-    SetTextColour(lblByteUsage2_, info->ByteUsageColour);
+    Box(ExitField::EntranceType)->setText(ToCaption(info.Fields->EntranceType));
+    Box(ExitField::EntranceX)->setText(ToCaption(info.Fields->EntranceX));
+    Box(ExitField::EntranceY)->setText(ToCaption(info.Fields->EntranceY));
+    Box(ExitField::Destination)->setText(ToCaption(info.Fields->Destination));
 }
 
 void ScreenExitPanel::ShowReport(const ChangeReport& report) {

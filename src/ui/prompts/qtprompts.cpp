@@ -5,17 +5,13 @@
 #include <QMessageBox>
 #include <QWidget>
 
-namespace tarnloft {
+#include "widgets/qtstrings.h"
 
-namespace {
-QString FromLocal(const std::string& text) { return QString::fromLocal8Bit(text.c_str()); }
-}  // namespace
+namespace tarnloft {
 
 void QtPrompts::ShowMessage(const std::string& title, const std::string& text) {
     // Message texts use CR LF line breaks; Qt wants plain LF.
-    QString body = FromLocal(text);
-    body.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    QMessageBox box(QMessageBox::NoIcon, FromLocal(title), body, QMessageBox::Ok, parent_);
+    QMessageBox box(QMessageBox::NoIcon, ToQString(title), ToCaption(text), QMessageBox::Ok, parent_);
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }
@@ -26,7 +22,7 @@ std::optional<std::string> QtPrompts::ChooseRomFile() {
         QFileDialog::getOpenFileName(parent_, QString(), QString(), QStringLiteral("ROMs (*.smc)"), nullptr,
                                      QFileDialog::DontUseNativeDialog);
     if (name.isEmpty()) return std::nullopt;
-    return name.toLocal8Bit().toStdString();
+    return FileNameToStd(name);
 }
 
 void QtPrompts::EndProgram() {

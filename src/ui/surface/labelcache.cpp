@@ -46,9 +46,10 @@ QtCanvasLabel& CachedLabel(const std::string& text, int pointSize, const QFont& 
         entries.clear();
         coverageBytes = 0;
     }
-    // Labels are 8-bit text; Latin-1 maps every byte to a character.
-    const QString whole = QString::fromLatin1(text.data(), static_cast<int>(text.size()));
+    // Labels are the definition files' names, kept as UTF-8.
+    const QString whole = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
     QtCanvasLabel entry;
+    entry.Text = whole;
     entry.Whole = Prepared(whole, font);
     entry.WholeSize = entry.Whole.size();
     // Character starts from plain advances; kerning moves them far less
@@ -64,16 +65,15 @@ QtCanvasLabel& CachedLabel(const std::string& text, int pointSize, const QFont& 
     return entries.emplace(std::move(key), std::move(entry)).first->second;
 }
 
-const QStaticText& LabelForWidth(QtCanvasLabel& entry, const std::string& text, int width,
-                                 const QFont& font) {
+const QStaticText& LabelForWidth(QtCanvasLabel& entry, int width, const QFont& font) {
     const qreal limit = width + entry.Slack;
     const auto past = std::lower_bound(entry.Starts.begin(), entry.Starts.end(), limit);
     const int count = static_cast<int>(past - entry.Starts.begin()) + 2;
-    if (count >= static_cast<int>(text.size())) return entry.Whole;
+    if (count >= entry.Text.size()) return entry.Whole;
     for (const auto& [length, label] : entry.Shortened)
         if (length == count) return label;
     if (entry.Shortened.size() >= 8) entry.Shortened.clear();
-    entry.Shortened.emplace_back(count, Prepared(QString::fromLatin1(text.data(), count), font));
+    entry.Shortened.emplace_back(count, Prepared(entry.Text.left(count), font));
     return entry.Shortened.back().second;
 }
 

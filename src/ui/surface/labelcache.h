@@ -18,6 +18,7 @@ namespace tarnloft {
 // keeps shortened copies that stop a little past the box's right edge, so
 // that glyphs which the clipping would hide anyway are never drawn.
 struct QtCanvasLabel {
+    QString Text;
     QStaticText Whole;
     QSizeF WholeSize;
     std::vector<qreal> Starts;                           // left edge of each character
@@ -38,7 +39,7 @@ QtCanvasLabel& CachedLabel(const std::string& text, int pointSize, const QFont& 
 // The label to draw into a box `width` pixels wide: the whole text, or a
 // copy that ends two characters after the first one starting well past the
 // box (so that kerning and ligatures of every visible glyph stay the same).
-const QStaticText& LabelForWidth(QtCanvasLabel& entry, const std::string& text, int width, const QFont& font);
+const QStaticText& LabelForWidth(QtCanvasLabel& entry, int width, const QFont& font);
 
 // The label's coverage image, drawn on first use; null when the label is
 // too large for one or the images kept already use up the budget.

@@ -37,7 +37,8 @@ Qt::CursorShape CursorOf(PointerShape shape) {
 
 }  // namespace
 
-LevelSurface::LevelSurface(const EditorSession& session, QWidget* parent) : QWidget(parent), session_(session) {
+LevelSurface::LevelSurface(const EditorSession& session, QWidget* parent)
+    : QWidget(parent), session_(session) {
     setObjectName(QStringLiteral("Level"));
     setMouseTracking(true);
     setFocusPolicy(Qt::ClickFocus);
@@ -85,9 +86,12 @@ void LevelSurface::Redraw() {
     QImage& picture = Picture();
     {
         const QPalette colours = palette();
-        QtCanvas canvas(picture, FontSize(), colours.color(QPalette::Button), colours.color(QPalette::ButtonText));
+        QtCanvas canvas(picture, FontSize(), colours.color(QPalette::Button),
+                        colours.color(QPalette::ButtonText));
+        canvas.SetForeColour(foreColour_);
         const EditorState& state = session_.State();
         RepaintView(canvas, state.View, state.Level, session_.Defs());
+        foreColour_ = canvas.ForeColour();
     }
     update();
 }
@@ -114,7 +118,8 @@ void LevelSurface::ShowPopup(const PopupFeedback& feedback) {
         shownPopup_ = feedback.Lines;
         const int rows = std::min<int>(8, std::max<int>(1, popup_->count()));
         const int rowHeight = std::max(popup_->sizeHintForRow(0), 12);
-        popup_->resize(std::max(120, popup_->sizeHintForColumn(0) + 24), rows * rowHeight + 2 * popup_->frameWidth());
+        popup_->resize(std::max(120, popup_->sizeHintForColumn(0) + 24),
+                       rows * rowHeight + 2 * popup_->frameWidth());
     }
     popup_->move(feedback.Left, feedback.Top);
     popup_->raise();
@@ -161,6 +166,9 @@ void LevelSurface::wheelEvent(QWheelEvent* event) {
 }
 
 void LevelSurface::keyPressEvent(QKeyEvent* event) {
+    // Keys a child (the popup list) leaves unhandled travel up to here; they
+    // are not the surface's.
+    if (window()->focusWidget() != this) return QWidget::keyPressEvent(event);
     switch (event->key()) {
         case Qt::Key_Delete:
             emit DeletePressed();

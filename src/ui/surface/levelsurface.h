@@ -9,6 +9,7 @@
 
 #include "edit/changereport.h"
 #include "edit/wheel.h"
+#include "util/rgb.h"
 
 class QLabel;
 class QListWidget;
@@ -30,6 +31,9 @@ public:
     QImage& Picture();
     // Point size of the surface font for the current zoom.
     int FontSize() const;
+
+    // The foreground colour the last redraw left; the next one starts from it.
+    Rgb ForeColour() const { return foreColour_; }
 
     QListWidget* PopupList() const { return popup_; }
     QLabel* ToolTipLabel() const { return toolTip_; }
@@ -71,6 +75,7 @@ private:
     QListWidget* popup_;
     QLabel* toolTip_;
     std::vector<PopupLine> shownPopup_;  // what the popup list holds now
+    Rgb foreColour_ = Colours::Black;
 };
 
 }  // namespace tarnloft

@@ -198,7 +198,7 @@ void QtCanvas::Text(const std::string& text, int left, int top, int right, int b
     }
     painter_.setClipRect(QRect(left, top, right - left, bottom - top));
     clipped_ = true;
-    painter_.drawStaticText(left, top, LabelForWidth(entry, text, right - left, painter_.font()));
+    painter_.drawStaticText(left, top, LabelForWidth(entry, right - left, painter_.font()));
 }
 
 }  // namespace tarnloft

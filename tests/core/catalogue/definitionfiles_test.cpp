@@ -127,3 +127,15 @@ TEST(DefinitionFiles, ShippedDataDefinesEveryNumber) {
     for (int n = 0; n < 0x200; ++n) EXPECT_FALSE(load.Defs.SpriteDefs[n].Name.empty()) << n;
     EXPECT_EQ(load.Defs.DestinationLevels.size(), 256u);
 }
+
+TEST(DefinitionFiles, NamesReadAsUtf8WhereValidOtherwiseAsLatin1) {
+    for (const char* name : {"caf\xC3\xA9", "caf\xE9"}) {
+        const std::string text = std::string("01,\"") + name + "\",\"000 0 0\",0,808080\n";
+        const DefinitionLoad load =
+            Load({{"O5Data.dat", text}, {"LevelList.dat", std::string("00,\"") + name + "\"\n"}});
+        ASSERT_TRUE(load.Ok) << load.Error;
+        EXPECT_EQ(load.Defs.ObjectDefs[1].Name, "caf\xC3\xA9");
+        ASSERT_EQ(load.Defs.DestinationLevels.size(), 1u);
+        EXPECT_EQ(load.Defs.DestinationLevels[0].Text, "00 caf\xC3\xA9");
+    }
+}

@@ -16,13 +16,19 @@ TEST(Commands, CreateAppendsAtTheTopLeftTileClampedToTheRecord) {
         int value, scroll;
         LevelObject expected;
         int objectBytes, spriteBytes;
-    } const cases[] = {
-        {Five, 0x20, Obj(Five, 0x20, 0x20), 5, 0},    {256 + 0x0A, 0, Special(0x0A, 0, 0, 1, 3), 4, 0},
-        {512 + 0x1A3, 3, Sprite(0x1A3, 3, 3), 0, 3},  {Undefined, 1, Obj(Undefined, 1, 1), 0, 0},
-        {Nibbles, 256, Obj(Nibbles, 255, 255), 4, 0}, {512 + 7, 256, Sprite(7, 255, 127), 0, 3}};
+    } const cases[] = {{Five, 0x20, Obj(Five, 0x20, 0x20), 5, 0},
+                       {256 + 0x0A, 0, Special(0x0A, 0, 0, 1, 3), 4, 0},
+                       {512 + 0x1A3, 3, Sprite(0x1A3, 3, 3), 0, 3},
+                       {Undefined, 1, Obj(Undefined, 1, 1), 0, 0},
+                       {Nibbles, 256, Obj(Nibbles, 255, 255), 4, 0},
+                       {512 + 7, 256, Sprite(7, 255, 127), 0, 3},
+                       // The axis a four-byte record does not store is 2, as a reload gives it.
+                       {Wide, 0, Obj(Wide, 0, 0, 1, 2), 4, 0},
+                       {Tall, 0, Obj(Tall, 0, 0, 2, 1), 4, 0}};
     for (const Case& c : cases) {
-        Editor e = MakeEditor(defs, {Obj(Five, 1, 1)}, {},
-                              [&](EditorState& s) { s.View.H = s.View.V = {c.scroll, 256}; });
+        Editor e = MakeEditor(defs, {Obj(Five, 1, 1)}, {}, [&](EditorState& s) {
+            s.View.H = s.View.V = {c.scroll, 256};
+        });
         const LevelModel& level = e.Level();
         const ChangeReport out = e.Create(c.value);
         EXPECT_TRUE(out.Messages.empty() && out.PictureChanged && out.LevelChanged) << c.value;
@@ -31,14 +37,20 @@ TEST(Commands, CreateAppendsAtTheTopLeftTileClampedToTheRecord) {
         EXPECT_EQ(std::tuple(level.ObjectBytesUsed - 5, level.SpriteBytesUsed, level.SelectedObject),
                   std::tuple(c.objectBytes, c.spriteBytes, c.expected.IsSprite ? 0 : 1));
     }
-    for (std::optional<int> refused : {std::optional<int>(0), std::optional<int>()}) {
+    const std::pair<std::optional<int>, const char*> refusals[] = {
+        {0, "You should add special objects using the options below with the prefix 'S'"},
+        {std::nullopt, "Please select an object before attempting to add one"},
+        {0xFF, "Object FF marks the end of the object list and cannot be added as an object."}};
+    for (auto [refused, text] : refusals) {
         Editor e = MakeEditor(defs, {Obj(Five, 1, 1)});
         const ChangeReport out = e.Create(refused);
         ASSERT_EQ(out.Messages.size(), 1u);
+        EXPECT_EQ(out.Messages[0].Text, text);
         EXPECT_EQ(out.Messages[0].Title,
-                  refused ? "Tarnloft - Subtle nudge towards feature usage" : "Tarnloft - User error");
-        EXPECT_EQ(e.Level().LastObjectIndex(), 0);
-        EXPECT_FALSE(out.LevelChanged);
+                  refused == 0 ? "Tarnloft - Subtle nudge towards feature usage" : "Tarnloft - User error");
+        // Nothing is added: one five-byte entry as before.
+        EXPECT_EQ(std::tuple(e.Level().LastObjectIndex(), e.Level().ObjectBytesUsed), std::tuple(0, 5));
+        EXPECT_FALSE(out.PictureChanged || out.LevelChanged);
     }
 }
 

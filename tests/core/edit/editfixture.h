@@ -60,7 +60,8 @@ inline EditorState MakeState(std::vector<LevelObject> entries = {}, std::vector<
 
 // An editor started on MakeState(entries, exits), after `setup` has adjusted that state.
 inline Editor MakeEditor(const Catalogues& defs, std::vector<LevelObject> entries = {},
-                         std::vector<ScreenExit> exits = {}, const std::function<void(EditorState&)>& setup = {}) {
+                         std::vector<ScreenExit> exits = {},
+                         const std::function<void(EditorState&)>& setup = {}) {
     EditorState s = MakeState(std::move(entries), std::move(exits));
     if (setup) setup(s);
     return Editor(defs, std::move(s));

@@ -13,8 +13,9 @@ namespace {
 const Catalogues defs = MakeDefs();
 
 TEST(EditorSettle, CountersFollowTheMeasuringFunctions) {
-    Editor e = MakeEditor(defs, {Obj(Five, 1, 1), Obj(Nibbles, 2, 2), Sprite(3, 4, 4)}, {Exit(1, 1)},
-                          [](EditorState& s) { s.Level.ObjectBytesUsed = 999, s.Level.SpriteBytesUsed = 999; });
+    Editor e =
+        MakeEditor(defs, {Obj(Five, 1, 1), Obj(Nibbles, 2, 2), Sprite(3, 4, 4)}, {Exit(1, 1)},
+                   [](EditorState& s) { s.Level.ObjectBytesUsed = 999, s.Level.SpriteBytesUsed = 999; });
     EXPECT_EQ(std::tuple(e.Level().ObjectBytesUsed, e.Level().SpriteBytesUsed), std::tuple(5 + 4 + 5, 3));
 }
 
@@ -28,7 +29,8 @@ TEST(EditorSettle, SelectionsStayInRange) {
     for (const Row& r : rows) {
         Editor e = MakeEditor(defs, std::vector<LevelObject>(r.entries, Obj(Five, 1, 1)),
                               std::vector<ScreenExit>(r.exits, Exit(1, 1)), [&](EditorState& s) {
-                                  s.Level.SelectedObject = r.selected, s.Level.SelectedScreenExit = r.selectedExit;
+                                  s.Level.SelectedObject = r.selected,
+                                  s.Level.SelectedScreenExit = r.selectedExit;
                               });
         EXPECT_EQ(std::tuple(e.Level().SelectedObject, e.Level().SelectedScreenExit),
                   std::tuple(r.selectedAfter, r.selectedExitAfter))
@@ -37,8 +39,9 @@ TEST(EditorSettle, SelectionsStayInRange) {
 }
 
 TEST(EditorSettle, VisibleListFollowsTheView) {
-    Editor e = MakeEditor(defs, {Obj(Five, 1, 1), Obj(Five, 200, 1)}, {},
-                          [](EditorState& s) { s.View.VisibleObjects = {0, 1, 5}; });
+    Editor e = MakeEditor(defs, {Obj(Five, 1, 1), Obj(Five, 200, 1)}, {}, [](EditorState& s) {
+        s.View.VisibleObjects = {0, 1, 5};
+    });
     EXPECT_EQ(e.View().VisibleObjects, std::vector<int>{0});
     e.ScrollTo(true, 190);
     EXPECT_EQ(e.View().VisibleObjects, std::vector<int>{1});
@@ -64,10 +67,10 @@ TEST(EditorReport, HoverFeedbackIsData) {
         ToolTipFeedback::Place place;
         const char* caption;
         const char* position;
-    } const rows[] = {{"over the body", 40, 52, PointerShape::Move, ToolTipFeedback::Place::At, "5A - Ledge", "(2,3)"},
-                      {"on nothing", 300, 300, PointerShape::Arrow, ToolTipFeedback::Place::Hide, "", "(12,12)"},
-                      {"left of the level", -5, 10, PointerShape::Arrow, ToolTipFeedback::Place::Hide, "",
-                       "(FFFFFFFF,0)"}};
+    } const rows[] = {
+        {"over the body", 40, 52, PointerShape::Move, ToolTipFeedback::Place::At, "5A - Ledge", "(2,3)"},
+        {"on nothing", 300, 300, PointerShape::Arrow, ToolTipFeedback::Place::Hide, "", "(12,12)"},
+        {"left of the level", -5, 10, PointerShape::Arrow, ToolTipFeedback::Place::Hide, "", "(FFFFFFFF,0)"}};
     for (const Row& r : rows) {
         const ChangeReport hover = e.Move(MouseButton::None, r.x, r.y);
         ASSERT_TRUE(hover.Pointer.Shape && hover.Pointer.ToolTip && hover.Pointer.MousePosition) << r.name;

@@ -62,8 +62,9 @@ TEST(Mouse, MiddleButtonDuplicatesTheSelectedEntry) {
                        {Obj(Five, 1, 1), 256, 5, 0, 255, 255},  {Sprite(4, 1, 1), 256, 0, 3, 255, 127}};
     for (const Case& c : cases) {
         // The second entry (5A) takes 5 bytes of the object stream before the copy.
-        Editor e = MakeEditor(defs, {c.source, Obj(Five, 50, 50)}, {},
-                              [&](EditorState& s) { s.View.H = s.View.V = {c.scroll, 256}; });
+        Editor e = MakeEditor(defs, {c.source, Obj(Five, 50, 50)}, {}, [&](EditorState& s) {
+            s.View.H = s.View.V = {c.scroll, 256};
+        });
         const LevelModel& level = e.Level();
         const int64_t objectBefore = level.ObjectBytesUsed, spriteBefore = level.SpriteBytesUsed;
         EXPECT_TRUE(e.Press(MouseButton::Middle, 100, 40).LevelChanged);
@@ -117,6 +118,91 @@ TEST(Mouse, PopupChoiceBringsTheItemToTheFront) {
     }
     Editor e = MakeEditor(defs, entries, {}, withPopup({{"a", 12}, {"b", 2}}));
     EXPECT_FALSE(e.ChoosePopupLine(0).PictureChanged);  // a line naming an entry that is gone is ignored
+}
+
+// A four-tall object at (10,2) whose width handle runs down x 223, a short
+// one at (13,1) whose height handle crosses it at y 47, and one at (15,0)
+// under the marker (x 256..287, y 0..7) of the exit on screen (1,0).
+Editor ShapeEditor(const std::function<void(EditorState&)>& setup = {}) {
+    return MakeEditor(defs, {Obj(Five, 10, 2, 4, 4), Obj(Five, 13, 1, 3, 2), Obj(Five, 15, 0, 2, 1)},
+                      {ScreenExit{1, 0, 0x0B, 0, 0, 0}}, setup);
+}
+
+TEST(Mouse, PointerShapesAndWhichWins) {
+    const struct {
+        const char* Name;
+        double X, Y;
+        PointerShape Shape;
+    } cases[] = {
+        {"nothing", 100, 300, PointerShape::Arrow},
+        {"body", 170, 70, PointerShape::Move},
+        {"width handle", 223, 70, PointerShape::SizeWE},
+        {"height handle", 170, 95, PointerShape::SizeNS},
+        {"own corner", 223, 95, PointerShape::SizeNWSE},
+        {"width of one, height of another", 223, 47, PointerShape::SizeNWSE},
+        {"exit marker over a body", 260, 3, PointerShape::Cross},
+        {"width handle inside the exit marker", 271, 3, PointerShape::SizeWE},
+    };
+    for (const auto& c : cases) {
+        Editor e = ShapeEditor();
+        const ChangeReport hover = e.Move(MouseButton::None, c.X, c.Y);
+        ASSERT_TRUE(hover.Pointer.Shape) << c.Name;
+        EXPECT_EQ(*hover.Pointer.Shape, c.Shape) << c.Name;
+    }
+}
+
+TEST(Mouse, ToolTipFollowsThePointerOrStaysAtTheBottomLeft) {
+    using Place = ToolTipFeedback::Place;
+    const struct {
+        const char* Name;
+        bool Stationary;
+        double X, Y;
+        Place Placement;
+        int Left, Top;
+        bool Captioned;
+    } cases[] = {
+        {"following, over a body", false, 170.5, 70, Place::At, 186, 38, true},
+        {"following, over nothing", false, 100, 300, Place::Hide, 0, 0, false},
+        {"stationary, over a body", true, 170, 70, Place::At, 0, 480 - 16, true},
+        {"stationary, over nothing", true, 100, 300, Place::At, 0, 480 - 16, false},
+    };
+    for (const auto& c : cases) {
+        Editor e = ShapeEditor([&](EditorState& s) { s.View.Toggles.Stationary = c.Stationary; });
+        const ChangeReport hover = e.Move(MouseButton::None, c.X, c.Y);
+        ASSERT_TRUE(hover.Pointer.ToolTip) << c.Name;
+        const ToolTipFeedback& tip = *hover.Pointer.ToolTip;
+        EXPECT_EQ(tip.Placement, c.Placement) << c.Name;
+        if (c.Placement == Place::At) {
+            EXPECT_EQ(std::tuple(tip.Left, tip.Top), std::tuple(c.Left, c.Top)) << c.Name;
+        }
+        EXPECT_EQ(!tip.Caption.value_or("").empty(), c.Captioned) << c.Name;
+    }
+}
+
+TEST(Mouse, CornerDragAcrossTwoEntriesResizesTheHeightHandleEntry) {
+    Editor e = ShapeEditor();
+    e.Press(MouseButton::Left, 223, 47);
+    EXPECT_EQ(std::tuple(e.Tool().Mode, e.Level().SelectedObject), std::tuple(PointerMode::RSA, 1));
+    e.Move(MouseButton::Left, 287, 79);
+    e.Release();
+    EXPECT_EQ(e.Level().LevelObjects[0], Obj(Five, 10, 2, 4, 4));
+    EXPECT_EQ(e.Level().LevelObjects[1], Obj(Five, 13, 1, 4, 3));
+    EXPECT_EQ(e.Tool().Mode, PointerMode::NON);
+}
+
+TEST(Mouse, ScreenExitModeIgnoresTheMiddleButtonAndSurvivesARightClick) {
+    Editor e = ShapeEditor();
+    e.Press(MouseButton::Left, 260, 3);
+    e.Release();
+    ASSERT_EQ(e.Tool().Mode, PointerMode::SCX);
+    const std::vector<LevelObject> entries = e.Level().LevelObjects;
+    for (MouseButton button : {MouseButton::Middle, MouseButton::Right}) {
+        e.Press(button, 170, 70);
+        e.Release();
+        EXPECT_EQ(e.Level().LevelObjects, entries);
+        EXPECT_EQ(std::tuple(e.Tool().Mode, e.View().Toggles.ScreenExitMode, e.State().InScreenExitMode()),
+                  std::tuple(PointerMode::SCX, true, true));
+    }
 }
 
 }  // namespace

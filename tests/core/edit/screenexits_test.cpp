@@ -13,13 +13,15 @@ const Catalogues defs = MakeDefs();
 
 TEST(ScreenExits, ModeCreateRemoveAndClear) {
     // Two five-byte objects (10 bytes) and the exits (5 bytes each).
-    Editor e = MakeEditor(defs, {Obj(Five, 1, 1), Obj(Five, 2, 2)}, {Exit(1, 1), Exit(2, 2)}, [](EditorState& s) {
-        s.Level.SelectedScreenExit = 1;
-        s.View.H = {256, 256}, s.View.V = {100, 256};
-    });
+    Editor e =
+        MakeEditor(defs, {Obj(Five, 1, 1), Obj(Five, 2, 2)}, {Exit(1, 1), Exit(2, 2)}, [](EditorState& s) {
+            s.Level.SelectedScreenExit = 1;
+            s.View.H = {256, 256}, s.View.V = {100, 256};
+        });
     const LevelModel& level = e.Level();
     EXPECT_TRUE(e.ToggleScreenExitMode().ExitInfoChanged);
-    EXPECT_TRUE(e.Tool().Mode == PointerMode::SCX && e.View().Toggles.ScreenExitMode && e.Tool().ExitEditorEnabled);
+    EXPECT_TRUE(e.Tool().Mode == PointerMode::SCX && e.View().Toggles.ScreenExitMode &&
+                e.Tool().ExitEditorEnabled);
     EXPECT_EQ(level.SelectedScreenExit, 0);
     e.Create(Five);  // in exit mode the object commands act on the exits
     EXPECT_EQ(level.ScreenExits, (std::vector<ScreenExit>{Exit(1, 1), Exit(2, 2), Exit(15, 6)}));
@@ -42,7 +44,8 @@ TEST(ScreenExits, ModeCreateRemoveAndClear) {
                   "Tarnloft|All screen exits deleted");
     }
     e.ToggleScreenExitMode();
-    EXPECT_FALSE(e.Tool().Mode != PointerMode::NON || e.View().Toggles.ScreenExitMode || e.State().InScreenExitMode());
+    EXPECT_FALSE(e.Tool().Mode != PointerMode::NON || e.View().Toggles.ScreenExitMode ||
+                 e.State().InScreenExitMode());
 }
 
 TEST(ScreenExits, MoveAndStepStayInRange) {
@@ -52,8 +55,8 @@ TEST(ScreenExits, MoveAndStepStayInRange) {
         int column, row;
         ArrowDirection direction;
         int columnAfter, rowAfter;
-    } const moves[] = {{5, 5, R, 6, 5},     {5, 5, U, 5, 4},     {5, 5, L, 4, 5}, {5, 5, D, 5, 6},
-                       {15, 3, R, 15, 3},   {3, 0, U, 3, 0},     {0, 3, L, 0, 3}, {3, 15, D, 3, 15},
+    } const moves[] = {{5, 5, R, 6, 5},     {5, 5, U, 5, 4},    {5, 5, L, 4, 5}, {5, 5, D, 5, 6},
+                       {15, 3, R, 15, 3},   {3, 0, U, 3, 0},    {0, 3, L, 0, 3}, {3, 15, D, 3, 15},
                        {14, 15, R, 14, 15}, {15, 14, D, 15, 14}};
     for (const Case& c : moves) {
         Editor e = MakeEditor(defs, {}, {Exit(c.column, c.row)});
@@ -65,9 +68,8 @@ TEST(ScreenExits, MoveAndStepStayInRange) {
     }
     const int expectH[] = {16, 32, 225}, expectV[] = {16, 32, 98};  // screen 15, 7 stops at the maxima
     for (auto [next, from, to] : {std::tuple{true, 0, 1}, {true, 2, 2}, {false, 2, 1}, {false, 0, 0}}) {
-        Editor e = MakeEditor(defs, {}, {Exit(1, 1), Exit(2, 2), Exit(15, 7)}, [&](EditorState& s) {
-            s.Level.SelectedScreenExit = from;
-        });
+        Editor e = MakeEditor(defs, {}, {Exit(1, 1), Exit(2, 2), Exit(15, 7)},
+                              [&](EditorState& s) { s.Level.SelectedScreenExit = from; });
         EXPECT_TRUE((next ? e.ExitNext() : e.ExitPrevious()).ExitInfoChanged);
         EXPECT_EQ(std::tuple(e.Level().SelectedScreenExit, e.View().H.Value, e.View().V.Value),
                   std::tuple(to, expectH[to], expectV[to]));
@@ -75,7 +77,8 @@ TEST(ScreenExits, MoveAndStepStayInRange) {
 }
 
 TEST(ScreenExits, TextBoxStoreRule) {
-    Editor e = MakeEditor(defs, {}, {Exit(1, 1), Exit(2, 2)}, [](EditorState& s) { s.Level.SelectedScreenExit = 1; });
+    Editor e = MakeEditor(defs, {}, {Exit(1, 1), Exit(2, 2)},
+                          [](EditorState& s) { s.Level.SelectedScreenExit = 1; });
     const std::tuple<const char*, int> cases[] = {{"1", 0x01},  {"1F", 0x1F}, {"1F3", 0x1F},
                                                   {"", 0},      {"G", 0},     {"1g", 1},
                                                   {" a", 0x0A}, {"ff", 0xFF}, {"7\xC3\xA9", 7}};

@@ -48,18 +48,20 @@ TEST(SelectionInfo, ByteUsageAndScreenExitFields) {
         level.ObjectBytesUsed = used, level.ObjectBytesRoom = room;
         level.SpriteBytesUsed = spriteUsed, level.SpriteBytesRoom = spriteRoom;
         const SelectionInfo info = BuildSelectionInfo(level, MakeDefs());
-        const std::optional<ScreenExitInfo> exit = BuildScreenExitInfo(level);  // shares the object budget
-        ASSERT_TRUE(exit.has_value());
-        EXPECT_EQ(std::tuple(info.ByteUsage, info.SpriteByteUsage, exit->ByteUsage),
-                  std::tuple(text, spriteText, text));
-        EXPECT_TRUE(info.ByteUsageColour == colour && exit->ByteUsageColour == colour) << text;
-        EXPECT_TRUE(info.SpriteByteUsageColour == spriteColour) << spriteText;
-        EXPECT_EQ(std::tuple(exit->Destination, exit->EntranceX, exit->EntranceY, exit->EntranceType),
-                  std::tuple("FF", "0", "7", "1B"));
-    }
-    for (int selected : {-1, 2}) {
-        level.SelectedScreenExit = selected;
-        EXPECT_FALSE(BuildScreenExitInfo(level).has_value()) << selected;
+        // The exit editor shares the object budget, with or without an exit selected.
+        for (int selected : {1, -1, 2}) {
+            level.SelectedScreenExit = selected;
+            const ScreenExitInfo exit = BuildScreenExitInfo(level);
+            EXPECT_EQ(std::tuple(info.ByteUsage, info.SpriteByteUsage, exit.ByteUsage),
+                      std::tuple(text, spriteText, text));
+            EXPECT_TRUE(info.ByteUsageColour == colour && exit.ByteUsageColour == colour) << text;
+            EXPECT_TRUE(info.SpriteByteUsageColour == spriteColour) << spriteText;
+            ASSERT_EQ(exit.Fields.has_value(), selected == 1) << selected;
+            if (!exit.Fields) continue;
+            const ScreenExitFields& f = *exit.Fields;
+            EXPECT_EQ(std::tuple(f.Destination, f.EntranceX, f.EntranceY, f.EntranceType),
+                      std::tuple("FF", "0", "7", "1B"));
+        }
     }
 }
 

@@ -103,14 +103,16 @@ TEST_F(RendererTest, ItemPrimitivesInCrossSectionMode) {
 
 TEST_F(RendererTest, SlopePatterns) {
     view.Zoom = 8;  // pattern: corners of the dashed box and diagonal; "" = none (zero run, zero rise fitted)
-    const std::tuple<bool, int, int, int, const char*> cases[] = {{false, 2, 1, 5, "80,160 128,184"},
-                                                                  {false, 2, 1, 2, "80,160 112,176"},
-                                                                  {true, 2, 1, 2, "80,160 128,136"},
-                                                                  {false, 0, 1, 5, ""},
-                                                                  {false, 2, 0, -3, ""}};
-    for (auto [flagTwo, run, rise, h, pattern] : cases) {
+    // Flags two and three, run, rise, height. Only without either flag is the pattern fitted to the height.
+    const std::tuple<bool, bool, int, int, int, const char*> cases[] = {
+        {false, false, 2, 1, 5, "80,160 128,184"},  {false, false, 2, 1, 2, "80,160 112,176"},
+        {true, false, 2, 1, 2, "80,160 128,136"},   {false, true, 2, 1, 2, "80,160 128,184"},
+        {true, true, 2, 1, 2, "128,160 80,184"},    {false, false, 0, 1, 5, ""},
+        {false, false, 2, 0, -3, ""}};
+    for (auto [flagTwo, flagThree, run, rise, h, pattern] : cases) {
         ObjectDef& def = defs.ObjectDefs[Slope];
-        def.DrawFlagTwo = flagTwo, def.SlopeRun = uint8_t(run), def.SlopeRise = uint8_t(rise);
+        def.DrawFlagTwo = flagTwo, def.DrawFlagThree = flagThree;
+        def.SlopeRun = uint8_t(run), def.SlopeRise = uint8_t(rise);
         const std::vector<std::string> calls = Draw({Obj(Slope, 10, 20, 6, h)});
         ASSERT_EQ(calls.size(), *pattern ? 7u : 5u) << pattern;
         if (!*pattern) continue;
@@ -118,6 +120,35 @@ TEST_F(RendererTest, SlopePatterns) {
                   Fmt("Box %s fg000000 bg000000 none dash w1Line %s fg000000 bg000000 none dash w1", pattern,
                       pattern));
         EXPECT_EQ(calls[6].substr(calls[6].size() - 9), " solid w1");
+    }
+}
+
+// The first ordinary label of a pass is written in whatever foreground the
+// grid left: the button-text colour after the small grid, black otherwise.
+TEST_F(RendererTest, LabelColoursAfterTheGrid) {
+    const struct {
+        const char* Name;
+        bool SmallGrid;
+        std::vector<LevelObject> Items;
+        std::vector<const char*> Colours;  // of the labels, in order
+    } cases[] = {
+        {"small grid, two objects", true, {Obj(Five, 2, 3, 4, 1), Obj(Five, 2, 6, 4, 1)}, {"050505", "000000"}},
+        {"screen grid only", false, {Obj(Five, 2, 3, 4, 1)}, {"000000"}},
+        {"small grid, sprite first", true, {Sprite(0x1A3, 2, 3), Obj(Five, 2, 6, 4, 1)}, {"008000", "000000"}},
+    };
+    view.Zoom = 16;
+    view.SurfaceWidth = 413, view.SurfaceHeight = 488;
+    canvas.Button = Rgb{5, 5, 5};
+    for (const auto& c : cases) {
+        Draw(c.Items);  // fills the visible list
+        view.Toggles.SmallGrid = c.SmallGrid;
+        canvas.Fore = Colours::Black;
+        canvas.Calls.clear();
+        RepaintView(canvas, view, level, defs);
+        std::vector<std::string> colours;
+        for (const std::string& call : canvas.Calls)
+            if (call.rfind("Text ", 0) == 0) colours.push_back(call.substr(call.find(" fg") + 3, 6));
+        EXPECT_EQ(colours, std::vector<std::string>(c.Colours.begin(), c.Colours.end())) << c.Name;
     }
 }
 

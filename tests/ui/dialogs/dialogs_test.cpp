@@ -132,7 +132,7 @@ TEST(LevelListDialogsTest, EntriesFillTheBoxesAndAlrightPassesThem) {
     ASSERT_EQ(list->count(), 2);
     EXPECT_EQ(list->item(1)->text().toStdString(), "1a Old Mill, upper");
     Click(&index, "cmdOK");  // an empty box loads level 0
-    list->setCurrentRow(1);
+    emit list->itemClicked(list->item(1));
     EXPECT_EQ(TextOf(&index, "txtIndex"), "1A");
     Click(&index, "cmdOK");
     Click(&index, "cmdCancel");
@@ -146,7 +146,7 @@ TEST(LevelListDialogsTest, EntriesFillTheBoxesAndAlrightPassesThem) {
     ASSERT_EQ(list->count(), 2);
     EXPECT_EQ(list->item(0)->text().toStdString(), "First");
     Type(&offset, "txtSpriteOffset", "77");
-    list->setCurrentRow(1);  // fills the level offset only
+    emit list->itemClicked(list->item(1));  // fills the level offset only
     Click(&offset, "cmdOK");
     EXPECT_EQ(offsets, (std::vector<std::pair<uint64_t, uint64_t>>{{0x1E5234, 0x77}}));
     EXPECT_TRUE(prompts.Shown.empty());

@@ -1,0 +1,96 @@
+// The five lists whose entries fill a box or another list: a click or a
+// keyboard move inside the list picks an entry, the focus arriving picks none.
+#include <QApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <functional>
+
+#include "uitestsupport.h"
+#include "util/hex.h"
+
+using namespace uitest;
+
+namespace {
+
+struct PickCase {
+    const char* Name;
+    QListWidget* List;
+    std::function<QString()> Shown;  // what a pick fills
+    std::function<void()> Check;     // further agreement after each step
+};
+
+QListWidget* ListOf(QWidget* window, const char* list) {
+    return window ? Find<QListWidget>(window, list) : nullptr;
+}
+
+void ExpectPicks(const PickCase& c) {
+    SCOPED_TRACE(c.Name);
+    ASSERT_NE(c.List, nullptr);
+    ASSERT_GE(c.List->count(), 4);
+    QWidget* top = c.List->window();
+    QApplication::setActiveWindow(top);
+    ASSERT_EQ(QApplication::activeWindow(), top);
+    const QString before = c.Shown();
+    c.List->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(c.List->currentRow(), 0) << "the toolkit makes the first entry current";
+    EXPECT_EQ(c.Shown(), before) << "tabbing in picks nothing";
+    QTest::keyClick(c.List, Qt::Key_Down);
+    const QString second = c.Shown();
+    EXPECT_NE(second, before) << "a keyboard move picks";
+    c.Check();
+    QTest::mouseClick(c.List->viewport(), Qt::LeftButton, {},
+                      c.List->visualItemRect(c.List->item(3)).center());
+    EXPECT_NE(c.Shown(), second) << "a click picks";
+    c.Check();
+    QTest::keyClick(c.List, Qt::Key_Up);
+    QTest::keyClick(c.List, Qt::Key_Up);
+    EXPECT_EQ(c.Shown(), second);
+    c.Check();
+}
+
+}  // namespace
+
+TEST(EntryPicking, ClicksAndKeysInsideTheListPickTheFocusArrivingDoesNot) {
+    StartedWindow w;
+    REQUIRE_STARTED(w);
+    MainWindow* window = w.Window.get();
+    ASSERT_TRUE(w.Active);
+    EditorState withExit = window->State();
+    withExit.Level.ScreenExits = {ScreenExit{1, 0, 0x2C, 3, 4, 5}};
+    window->Session().Apply(&Editor::Reset, withExit);
+    const EditorState& state = window->State();
+    Find<QAction>(window, "mnuViewScreenExit")->trigger();
+    auto box = [window](const char* name) {
+        return [edit = Find<QLineEdit>(window, name)] { return edit->text(); };
+    };
+    const ScreenExit& exit = state.Level.ScreenExits[0];
+    auto stored = [box](const char* name, const uint8_t& field) {
+        return [shown = box(name), &field] { EXPECT_EQ(shown(), QString::fromStdString(Hex(field))); };
+    };
+    ExpectPicks({"destination levels", ListOf(window, "lstDestinationLevels"), box("txtExitDestination"),
+                 stored("txtExitDestination", exit.Destination)});
+    ExpectPicks({"entrance types", ListOf(window, "lstEntranceTypes"), box("txtEntranceType"),
+                 stored("txtEntranceType", exit.EntranceType)});
+    Find<QAction>(window, "mnuViewScreenExit")->trigger();
+
+    auto* mainList = Find<QListWidget>(window, "lstObjects");
+    mainList->setCurrentRow(7);  // the user's earlier pick in the main list
+    Find<QAction>(window, "mnuViewSeperateobjects")->trigger();
+    ExpectPicks({"object list window", ListOf(Find<QWidget>(window, "frmObjectList"), "lstObjects"),
+                 [mainList] { return QString::number(mainList->currentRow()); }, [] {}});
+    Find<QAction>(window, "mnuViewSeperateobjects")->trigger();
+
+    const std::tuple<const char*, const char*, const char*> dialogs[] = {
+        {"mnuFileLevelIndex", "frmLevelISelect", "txtIndex"},
+        {"mnuFileLevel", "frmLevelSelect", "txtOffset"}};
+    for (auto [menu, name, boxName] : dialogs) {
+        Find<QAction>(window, menu)->trigger();
+        auto* dialog = Find<QWidget>(window, name);
+        ASSERT_NE(dialog, nullptr) << name;
+        auto* typed = Find<QLineEdit>(dialog, boxName);
+        typed->setText("C04EB");
+        ExpectPicks({name, ListOf(dialog, "lstLevels"), [typed] { return typed->text(); }, [] {}});
+        Find<QPushButton>(dialog, "cmdCancel")->click();
+    }
+}
