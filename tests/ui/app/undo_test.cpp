@@ -158,24 +158,6 @@ TEST(EditMenu, TypingIntoAnExitBoxIsOneStep) {
     EXPECT_EQ(Items(window), "&Undo Edit Exit+ &Redo-");
 }
 
-TEST(EditMenu, HeaderAlrightIsAStepOnlyWhenItChangedSomething) {
-    StartedWindow w;
-    REQUIRE_STARTED(w);
-    MainWindow* window = w.Window.get();
-    const auto original = window->State().Level.HeaderBytes;
-    Find<QAction>(window, "mnuLevelHeader")->trigger();
-    auto* dialog = Find<QWidget>(window, "frmHeader");
-    Find<QPushButton>(dialog, "cmdOk")->click();
-    EXPECT_EQ(Items(window), "&Undo- &Redo-");
-    Find<QAction>(window, "mnuLevelHeader")->trigger();
-    auto* music = Find<QLineEdit>(dialog, "m");
-    music->setText(QString::number((music->text().toInt() + 1) % 32));
-    Find<QPushButton>(dialog, "cmdOk")->click();
-    EXPECT_EQ(Items(window), "&Undo Edit Header+ &Redo-");
-    Undo(window)->trigger();
-    EXPECT_EQ(window->State().Level.HeaderBytes, original);
-}
-
 TEST(EditMenu, TheHistoryKeepsTheLatestThousandSteps) {
     StartedWindow w;
     REQUIRE_STARTED(w);
