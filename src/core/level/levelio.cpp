@@ -41,7 +41,7 @@ bool LoadObjectPart(const RomImage& rom, RomReader& reader, const Catalogues& de
                                                        " lies outside the ROM image. Nothing was loaded."});
         return false;
     }
-    StreamDecode objects = DecodeObjectStream(reader, defs, headerPos + 10, result.Level);
+    StreamDecode objects = DecodeObjectStream(reader, defs, headerPos + HeaderSize, result.Level);
     result.EndProgram = objects.EndProgram;
     result.Messages.insert(result.Messages.end(), objects.Messages.begin(), objects.Messages.end());
     return objects.Ok;
@@ -160,7 +160,7 @@ SaveResult SaveLevel(RomImage& rom, const Catalogues& defs, const LevelModel& le
     const std::vector<uint8_t> spriteBytes = EncodeSpriteStream(level);
     const int64_t objectSize = static_cast<int64_t>(objectBytes.size());
     const int64_t spriteSize = static_cast<int64_t>(spriteBytes.size());
-    if (objectSize != 10 + level.ObjectBytesRoom + 2 || spriteSize != level.SpriteBytesRoom + 2) {
+    if (objectSize != HeaderSize + level.ObjectBytesRoom + 2 || spriteSize != level.SpriteBytesRoom + 2) {
         result.Report = {NotSavedTitle,
                          "The level's data does not match the room it was loaded from. "
                          "Nothing was written."};

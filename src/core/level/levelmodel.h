@@ -8,14 +8,16 @@
 namespace tarnloft {
 
 // Sizes fixed by the image format.
-inline constexpr int HeaderSize = 10;       // header bytes in front of the object stream
-inline constexpr int ExitRecordSize = 5;    // one screen exit
-inline constexpr int SpriteRecordSize = 3;  // one sprite
-inline constexpr int TilesPerScreen = 16;   // a screen is 16 x 16 tiles
-inline constexpr int ScreensPerSide = 16;   // screen columns and rows 0..15
-inline constexpr int LastColumn = 255;      // X of any record: one byte
-inline constexpr int LastRow = 255;         // Y of an object record: one byte
-inline constexpr int LastSpriteRow = 127;   // Y of a sprite record: seven bits
+inline constexpr int HeaderSize = 10;         // header bytes in front of the object stream
+inline constexpr int ExitRecordSize = 5;      // one screen exit
+inline constexpr int FourByteRecordSize = 4;  // a four-byte or special object
+inline constexpr int FiveByteRecordSize = 5;  // a five-byte object
+inline constexpr int SpriteRecordSize = 3;    // one sprite
+inline constexpr int TilesPerScreen = 16;     // a screen is 16 x 16 tiles
+inline constexpr int ScreensPerSide = 16;     // screen columns and rows 0..15
+inline constexpr int LastColumn = 255;        // X of any record: one byte
+inline constexpr int LastRow = 255;           // Y of an object record: one byte
+inline constexpr int LastSpriteRow = 127;     // Y of a sprite record: seven bits
 
 struct LevelObject {
     uint8_t Number = 0;

@@ -25,7 +25,7 @@ uint8_t ScreenByte(const LevelObject& o) { return static_cast<uint8_t>((o.Y & 0x
 uint8_t TileByte(const LevelObject& o) { return static_cast<uint8_t>(((o.Y & 0x0F) << 4) | (o.X & 0x0F)); }
 
 void SetPosition(LevelObject& o, uint8_t screen, uint8_t tile) {
-    o.X = static_cast<uint8_t>((screen & 0x0F) * 16 + (tile & 0x0F));
+    o.X = static_cast<uint8_t>((screen & 0x0F) * TilesPerScreen + (tile & 0x0F));
     o.Y = static_cast<uint8_t>((screen & 0xF0) + (tile >> 4));
 }
 
@@ -62,16 +62,16 @@ int ObjectRecordSize(const Catalogues& defs, uint8_t number) {
     switch (ClassOf(defs, number)) {
         case ByteClass::Special:
         case ByteClass::FourByte:
-            return 4;
+            return FourByteRecordSize;
         case ByteClass::FiveByte:
-            return 5;
+            return FiveByteRecordSize;
         default:
             return 0;
     }
 }
 
 int64_t MeasureObjectBytes(const Catalogues& defs, const LevelModel& level) {
-    int64_t total = 5 * static_cast<int64_t>(level.ScreenExits.size());
+    int64_t total = ExitRecordSize * static_cast<int64_t>(level.ScreenExits.size());
     for (const LevelObject& o : level.LevelObjects)
         if (!o.IsSprite) total += ObjectRecordSize(defs, o.Number);
     return total;
@@ -118,7 +118,7 @@ StreamDecode DecodeObjectStream(RomReader& reader, const Catalogues& defs, int64
             result.Messages.push_back(UnknownObjectMessage(b[0], byteClass));
             return result;
         }
-        const int size = byteClass == ByteClass::FiveByte ? 5 : 4;
+        const int size = byteClass == ByteClass::FiveByte ? FiveByteRecordSize : FourByteRecordSize;
         if (!reader.Get(position, b.data(), static_cast<size_t>(size))) {
             result.Messages.push_back(PastEndMessage(start, "object data"));
             return result;
@@ -175,8 +175,8 @@ StreamDecode DecodeObjectStream(RomReader& reader, const Catalogues& defs, int64
         e.EntranceY = b[3];
         e.EntranceType = b[4];
         exits.push_back(e);
-        position += 5;
-        used += 5;
+        position += ExitRecordSize;
+        used += ExitRecordSize;
     }
 
     const int64_t freeBytes = reader.CountZeros(position);
@@ -184,7 +184,7 @@ StreamDecode DecodeObjectStream(RomReader& reader, const Catalogues& defs, int64
     // Objects come first in the array; sprites are appended behind them later.
     level.LevelObjects = std::move(objects);
     level.ScreenExits = std::move(exits);
-    level.ObjectDataPos = start - 10;
+    level.ObjectDataPos = start - HeaderSize;
     level.ObjectBytesUsed = used;
     level.ObjectBytesRoom = used + freeBytes;
     level.SelectedObject = 0;
@@ -256,7 +256,7 @@ std::vector<uint8_t> EncodeObjectStream(const Catalogues& defs, const LevelModel
     for (const ScreenExit& e : level.ScreenExits) {
         out.insert(out.end(), {static_cast<uint8_t>(((e.ScreenY & 0x0F) << 4) | (e.ScreenX & 0x0F)),
                                e.Destination, e.EntranceX, e.EntranceY, e.EntranceType});
-        remaining -= 5;
+        remaining -= ExitRecordSize;
     }
     out.push_back(EndMarker);
 

@@ -10,7 +10,7 @@ namespace tarnloft {
 int64_t MeasureSpriteBytes(const LevelModel& level) {
     int64_t total = 0;
     for (const LevelObject& o : level.LevelObjects)
-        if (o.IsSprite) total += 3;
+        if (o.IsSprite) total += SpriteRecordSize;
     return total;
 }
 
@@ -42,10 +42,10 @@ StreamDecode DecodeSpriteStream(RomReader& reader, int64_t position, LevelModel&
         s.Height = 1;
         s.IsSprite = true;
         sprites.push_back(s);
-        position += 3;
+        position += SpriteRecordSize;
     }
 
-    const int64_t used = 3 * static_cast<int64_t>(sprites.size());
+    const int64_t used = SpriteRecordSize * static_cast<int64_t>(sprites.size());
     const int64_t freeBytes = reader.CountZeros(position);
     level.LevelObjects.insert(level.LevelObjects.end(), sprites.begin(), sprites.end());
     level.SpriteDataPos = start;
@@ -78,7 +78,7 @@ std::vector<uint8_t> EncodeSpriteStream(const LevelModel& level) {
     for (const LevelObject& s : level.LevelObjects) {
         if (!s.IsSprite) continue;
         out.insert(out.end(), {s.Number, static_cast<uint8_t>(((s.Y & 0x7F) << 1) | (s.SubNumber & 1)), s.X});
-        remaining -= 3;
+        remaining -= SpriteRecordSize;
     }
     out.push_back(0xFF);
     out.push_back(0xFF);
