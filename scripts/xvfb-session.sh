@@ -26,3 +26,18 @@ start_display() {
     export QT_QPA_PLATFORM=xcb
     unset WAYLAND_DISPLAY
 }
+
+# Waits up to <tenths> tenths of a second for the editor (APP_PID) to end.
+# Returns its exit status, or 124 when it is still running.
+wait_for_editor() {
+    local tenths=${1:-50}
+    for _ in $(seq "$tenths"); do
+        kill -0 "$APP_PID" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill -0 "$APP_PID" 2>/dev/null && return 124
+    local status=0
+    wait "$APP_PID" || status=$?
+    APP_PID=""
+    return $status
+}

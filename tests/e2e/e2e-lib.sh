@@ -117,10 +117,6 @@ save() {
 # Ctrl+Q must end the program at once.
 quit() {
     keys "$main" ctrl+q
-    for _ in $(seq 50); do
-        kill -0 "$APP_PID" 2>/dev/null || break
-        sleep 0.1
-    done
-    kill -0 "$APP_PID" 2>/dev/null && fail "Ctrl+Q did not end the program"
-    APP_PID=""
+    wait_for_editor 50
+    [ $? -eq 124 ] && fail "Ctrl+Q did not end the program"
 }

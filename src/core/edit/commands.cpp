@@ -104,11 +104,21 @@ void RemoveItem(EditorState& state, ChangeReport& report) {
 
 void ClearLevel(EditorState& state, ChangeReport& report) {
     if (state.InScreenExitMode()) return ClearExits(state, report);
-    bool removed = false;
-    do {
-        removed = RemoveSelected(state, report) || removed;
-    } while (state.Level.LastObjectIndex() > 0);
-    if (removed) report.PictureChanged = true;
+    LevelModel& level = state.Level;
+    if (level.LastObjectIndex() < 1) {
+        RemoveSelected(state, report);  // nothing to remove: says why
+        return;
+    }
+    // The same result as removing the selected entry until one is left, in
+    // one pass (a level read from odd bytes may hold hundreds of thousands):
+    // those removals take the entries from the selection onwards, then from
+    // the end, so the first entry survives unless the selection was on it,
+    // and then the last one does.
+    const LevelObject survivor = level.SelectedObject == 0 ? level.LevelObjects.back() : level.LevelObjects.front();
+    level.LevelObjects.assign(1, survivor);
+    level.SelectedObject = 0;
+    ClosePopup(state, report);
+    report.PictureChanged = true;
 }
 
 void GotoObject(EditorState& state, ChangeReport& report) {

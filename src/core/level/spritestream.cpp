@@ -59,6 +59,8 @@ std::optional<std::string> FindUnstorableSprite(const LevelModel& level) {
     for (size_t i = 0; i < level.LevelObjects.size(); ++i) {
         const LevelObject& s = level.LevelObjects[i];
         if (!s.IsSprite) continue;
+        // Named only when it cannot be stored: levels can hold a great many sprites.
+        if (s.SubNumber <= 1 && s.Y <= 127 && !(s.Number == 0xFF && s.SubNumber == 1 && s.Y == 127)) continue;
         std::string name =
             "Sprite " + Hex(static_cast<uint64_t>(s.SpriteNumber())) + " (entry " + Hex(i) + ")";
         if (s.SubNumber > 1)

@@ -8,6 +8,8 @@
 #include <cstring>
 #include <limits>
 
+#include "rom/writecalls.h"
+
 namespace tarnloft {
 
 namespace {
@@ -95,14 +97,21 @@ std::optional<std::string> RomImage::Write(int64_t position, const uint8_t* data
                " of \"" + path_ + "\": that lies outside the file.";
     // One call for the whole run; a short write is reported, never retried in
     // pieces, so a failure cannot leave a half-written record unnoticed.
+    const tarnloft::RomWriteCalls& calls = tarnloft::ActiveRomWriteCalls();
     ssize_t put;
     do {
-        put = ::pwrite(fd_, data, count, static_cast<off_t>(position - 1));
+        put = calls.PWrite(fd_, data, count, static_cast<off_t>(position - 1));
     } while (put < 0 && errno == EINTR);
     if (put < 0) return Describe(path_, "Cannot write to", errno);
     if (static_cast<size_t>(put) != count)
         return "Cannot write to \"" + path_ + "\": only " + std::to_string(put) + " of " +
                std::to_string(count) + " bytes were written.";
+    // Success means the bytes reached the disk, not only the system's cache.
+    int synced;
+    do {
+        synced = calls.DataSync(fd_);
+    } while (synced != 0 && errno == EINTR);
+    if (synced != 0) return Describe(path_, "Cannot write to the disk holding", errno);
     return std::nullopt;
 }
 

@@ -37,8 +37,9 @@ public:
     // number read.
     size_t ReadSome(int64_t position, uint8_t* out, size_t count) const;
 
-    // Writes exactly `count` bytes with one call. Refuses (returns an error
-    // text) a write that would leave the file or that the system cuts short.
+    // Writes exactly `count` bytes with one call and flushes them to the disk.
+    // Refuses (returns an error text) a write that would leave the file, that
+    // the system cuts short or whose flush fails.
     std::optional<std::string> Write(int64_t position, const uint8_t* data, size_t count);
 
 private:

@@ -27,6 +27,12 @@ int HexDigitValue(char c) {
 
 char HexDigit(int value) { return "0123456789ABCDEF"[value & 0xF]; }
 
+std::string HexPadded(uint64_t value, int minDigits) {
+    std::string out = Hex(value);
+    if (static_cast<int>(out.size()) < minDigits) out.insert(0, minDigits - out.size(), '0');
+    return out;
+}
+
 uint64_t ParseHexBox(const std::string& text) {
     uint64_t value = 0;
     for (char c : text) {

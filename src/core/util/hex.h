@@ -14,6 +14,9 @@ std::string Hex16(int16_t value);
 // Hex of a signed 32-bit value: negative values show their 32-bit two's complement.
 std::string Hex32(int32_t value);
 
+// Hex with at least `minDigits` digits (zero padded).
+std::string HexPadded(uint64_t value, int minDigits);
+
 // Value of one hex digit (either case), -1 for any other character.
 int HexDigitValue(char c);
 // Upper-case hex digit of the low four bits of `value`.

@@ -116,7 +116,7 @@ void MainWindow::BuildPanels() {
     });
 }
 
-bool MainWindow::Startup() {
+bool MainWindow::Startup(const std::optional<std::string>& image) {
     DefinitionLoad load = LoadDefinitionFiles(dataFolder_);
     if (!load.Ok) {
         prompts_.ShowMessage(DefinitionErrorTitle, load.Error);
@@ -128,7 +128,13 @@ bool MainWindow::Startup() {
     catalogue_->RemakeObjectList();
 
     prompts_.ShowMessage(VersionWarningTitle, VersionWarningText);
-    for (;;) {
+    bool opened = false;
+    if (image) {
+        bool endProgram = false;
+        opened = OpenAndLoadFirstLevel(*image, true, endProgram, true);
+        if (endProgram) return false;
+    }
+    while (!opened) {
         std::optional<std::string> path = prompts_.ChooseRomFile();
         if (!path) {
             prompts_.ShowMessage(NoRomTitle, NoRomText);
@@ -136,7 +142,7 @@ bool MainWindow::Startup() {
             return false;
         }
         bool endProgram = false;
-        if (OpenAndLoadFirstLevel(*path, true, endProgram)) break;
+        opened = OpenAndLoadFirstLevel(*path, true, endProgram);
         if (endProgram) return false;
         // The image could not be used: ask again.
     }
@@ -147,7 +153,10 @@ bool MainWindow::Startup() {
 
 // Opens `path` and loads its level 0. The image on screen (if any) stays
 // open and shown until the new one has loaded, so a failure changes nothing.
-bool MainWindow::OpenAndLoadFirstLevel(const std::string& path, bool atStartup, bool& endProgram) {
+// `nameImageInMessages` puts the image's path before the load's messages, for
+// an image that the user did not just pick in the file dialog.
+bool MainWindow::OpenAndLoadFirstLevel(const std::string& path, bool atStartup, bool& endProgram,
+                                       bool nameImageInMessages) {
     const QString previousCaption = windowTitle();
     setWindowTitle(ToQString(FileCaption(path)));
 
@@ -159,6 +168,8 @@ bool MainWindow::OpenAndLoadFirstLevel(const std::string& path, bool atStartup, 
     }
     LoadResult result = tarnloft::LoadLevelIndex(probe, Defs(), 0);
     if (!result.Ok || result.EndProgram) {
+        if (nameImageInMessages)
+            for (Message& message : result.Messages) message.Text = "\"" + path + "\": " + message.Text;
         prompts_.ShowAll(result.Messages);
         if (result.EndProgram) {
             endProgram = true;

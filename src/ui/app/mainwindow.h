@@ -11,6 +11,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -47,7 +48,9 @@ public:
     // Start-up: definition files, the version warning, choosing and opening
     // an image, level 0. False when the program has to end (the prompts'
     // EndProgram has then been called).
-    bool Startup();
+    // With `image` (named on the command line) that image is tried first;
+    // when it cannot be used, the message names it and the file dialog follows.
+    bool Startup(const std::optional<std::string>& image = std::nullopt);
 
     // Loads a level of the open image. On failure the messages are shown and
     // the level on screen stays; returns whether the new level is shown.
@@ -94,7 +97,8 @@ private:
     void LayoutWindow();
     void ApplyLayout(const LayoutResult& layout);
     void SyncScrollBars();
-    bool OpenAndLoadFirstLevel(const std::string& path, bool atStartup, bool& endProgram);
+    bool OpenAndLoadFirstLevel(const std::string& path, bool atStartup, bool& endProgram,
+                               bool nameImageInMessages = false);
     // Shows a failed load's messages (ending the program when it must); false then.
     bool LoadSucceeded(const LoadResult& result);
     void AdoptLevel(LoadResult&& loaded, const std::string& caption);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "rom/temprom.h"
+#include "support/faultywrites.h"
 
 using namespace tarnloft;
 
@@ -26,4 +27,27 @@ TEST(RomImage, OneBasedBoundsCheckedAccessThatNeverGrowsTheFile) {
     EXPECT_TRUE(rom.Path() == file.File("game.smc") && rom.ReadByte(2) == bytes[1]);
     for (const char* path : {"C:\\roms\\game.smc", "/home/me/roms/game.smc", "game.smc"})
         EXPECT_EQ(FileNameOf(path), "game.smc");
+}
+
+// A write counts as done only once it has reached the disk.
+TEST(RomImage, WritesReportEveryFailureOfTheWriteOrTheFlush) {
+    const std::vector<uint8_t> bytes(0x40, 0x11);
+    const uint8_t patch[] = {0xAA, 0xBB, 0xCC};
+    // clang-format off
+    const struct { const char* Name; tarnloft::WriteFault Fault; const char* Says; } cases[] = {
+        {"write fails", tarnloft::WriteFault::WriteFails, "No space left on device"},
+        {"write comes up short", tarnloft::WriteFault::WriteShort, "only 2 of 3 bytes were written"},
+        {"flush fails", tarnloft::WriteFault::FlushFails, "Input/output error"}};
+    // clang-format on
+    for (const auto& c : cases) {
+        testrom::TempRom file(bytes);
+        tarnloft::FaultyWrites faults(c.Fault, 1);
+        std::optional<std::string> error = file.Rom.Write(5, patch, sizeof patch);
+        ASSERT_TRUE(error) << c.Name;
+        EXPECT_NE(error->find(c.Says), std::string::npos) << c.Name << ": " << *error;
+        EXPECT_NE(error->find(file.File("game.smc")), std::string::npos) << c.Name;
+    }
+    // Devices are refused at the start, so a full device never takes a save.
+    testrom::TempRom file(bytes);
+    EXPECT_EQ(file.Rom.Open("/dev/full"), "Cannot open \"/dev/full\": not a regular file");
 }

@@ -60,6 +60,18 @@ struct TempRom : TempFolder {
     std::vector<uint8_t> Bytes() const { return ReadFile(File("game.smc")); }
 };
 
+// A small image with one level, loaded by its offsets: header A0..A9, object
+// 5A and object 10, no exits, 4 free bytes; sprite 12A, 3 free bytes; all
+// among filler bytes EA.
+inline constexpr size_t SmallObjectOffset = 0x100, SmallSpriteOffset = 0x200;
+inline std::vector<uint8_t> SmallLevelImage() {
+    std::vector<uint8_t> image(0x300, 0xEA);
+    Put(image, SmallObjectOffset,
+        Bytes("A0 A1 A2 A3 A4 A5 A6 A7 A8 A9 5A 32 47 00 FF 10 01 23 45 FF FF 00*4"));
+    Put(image, SmallSpriteOffset, Bytes("2A 65 90 FF FF 00*3"));
+    return image;
+}
+
 // 5A five-byte; 10, 11, 12 four-byte with SizeMode 0, 1, 2; special 03 is 2 x 3.
 inline Catalogues Defs() {
     Catalogues defs;

@@ -78,12 +78,11 @@ TEST(MainWindowStartup, MissingDefinitionFilesEndBeforeTheWarningAndTheDialog) {
 TEST(MainWindowSession, UnusableFilesLoadsSavesBadgersAndExit) {
     DemoImage image;
     if (!image.Ok()) GTEST_SKIP() << "no demo generator";
-    QFile tiny(image.Folder() + "/tiny.smc");  // too short to hold the level table
-    ASSERT_TRUE(tiny.open(QIODevice::WriteOnly) && tiny.write(QByteArray(1024, '\0')) == 1024);
-    tiny.close();
+    const std::string tiny = image.WriteTooShortImage();
+    ASSERT_FALSE(tiny.empty());
     const std::string missing = image.Folder().toStdString() + "/missing.smc";
     RecordingPrompts prompts;
-    prompts.FileAnswers = {missing, tiny.fileName().toStdString(), image.Path()};
+    prompts.FileAnswers = {missing, tiny, image.Path()};
     MainWindow window(prompts, DataFolder());
     ASSERT_TRUE(window.Startup());
     EXPECT_EQ(prompts.ChooseCalls, 3);

@@ -1,0 +1,147 @@
+// Edits a copy of the demo image with arbitrary sequences of editor
+// operations (see editops.h) and checks every save against the save oracle:
+// a refused save leaves the image as it was, a save that worked writes only
+// inside the level's two extents, reloads as the model that was saved and
+// saves back unchanged. Any broken promise aborts with the operations that
+// led to it.
+//
+// The demo image is generated at start by tarnloft_demogen from the
+// definition files beside this executable.
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "catalogue/definitionfiles.h"
+#include "editops.h"
+#include "editsession.h"
+#include "level/objectstream.h"
+#include "level/spritestream.h"
+#include "scratch.h"
+#include "support/saveoracle.h"
+
+using namespace tarnloft;
+
+namespace {
+
+// Bounds per input, so that one input stays well inside libFuzzer's timeout.
+constexpr size_t MaxOperations = 400;
+constexpr int MaxSaves = 16;
+
+struct Fixture {
+    Catalogues Defs;
+    std::vector<uint8_t> Original;
+    std::string Path;
+    RomImage Rom;
+    std::vector<ByteRange> Written;  // what the saves of the current input may have changed
+};
+Fixture* fixture = nullptr;
+
+struct Tally {
+    uint64_t Operations = 0;
+    uint64_t SavesChecked = 0;
+    uint64_t SavesRefused = 0;
+    std::chrono::steady_clock::time_point Start = std::chrono::steady_clock::now();
+} tally;
+
+std::vector<const char*> trace;  // the operations of the current input
+int savesLeft = 0;
+
+[[noreturn]] void Fail(const std::string& what) {
+    std::fprintf(stderr, "editing fuzzer: %s\noperations:", what.c_str());
+    for (const char* name : trace) std::fprintf(stderr, " %s,", name);
+    std::fprintf(stderr, "\n");
+    abort();
+}
+
+void PrintTally() {
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - tally.Start).count();
+    std::fprintf(stderr,
+                 "editing fuzzer: %llu operations (%.0f per second), %llu saves checked, %llu of them "
+                 "refused\n",
+                 static_cast<unsigned long long>(tally.Operations),
+                 seconds > 0 ? tally.Operations / seconds : 0.0,
+                 static_cast<unsigned long long>(tally.SavesChecked),
+                 static_cast<unsigned long long>(tally.SavesRefused));
+    if (fixture) unlink(fixture->Path.c_str());
+}
+
+std::string ExecutableFolder() {
+    char buffer[4096];
+    ssize_t length = readlink("/proc/self/exe", buffer, sizeof buffer - 1);
+    std::string path = length > 0 ? std::string(buffer, static_cast<size_t>(length)) : ".";
+    return path.substr(0, path.rfind('/'));
+}
+
+[[noreturn]] void SetupFailed(const std::string& why) {
+    std::fprintf(stderr, "editing fuzzer: %s\n", why.c_str());
+    std::exit(1);
+}
+
+void SaveAndCheck(EditSession& session) {
+    if (savesLeft == 0) return;
+    --savesLeft;
+    const std::vector<uint8_t> before = ImageBytes(fixture->Rom);
+    const LevelModel saved = session.Level();
+    const SaveResult result = session.Save();
+    for (const ByteRange& range : SaveExtents(saved)) fixture->Written.push_back(range);
+    ++tally.SavesChecked;
+    if (!result.Ok) ++tally.SavesRefused;
+    if (auto broken = CheckSave(fixture->Rom, fixture->Defs, saved, result, before)) Fail(*broken);
+}
+
+// What the user sees must be what a save measures.
+void CheckCounters(const EditSession& session) {
+    const LevelModel& level = session.Level();
+    if (level.ObjectBytesUsed != MeasureObjectBytes(fixture->Defs, level) ||
+        level.SpriteBytesUsed != MeasureSpriteBytes(level))
+        Fail("the byte counters differ from the bytes the level needs");
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    const std::string folder = ExecutableFolder();
+    DefinitionLoad defs = LoadDefinitionFiles(folder);
+    if (!defs.Ok) SetupFailed(defs.Error);
+    fixture = new Fixture();
+    fixture->Defs = std::move(defs.Defs);
+    fixture->Path = ScratchRoot() + "/tarnloft-edit-" + std::to_string(getpid()) + ".smc";
+    const std::string command = folder + "/tarnloft_demogen " + fixture->Path + " " + folder;
+    if (std::system(command.c_str()) != 0) SetupFailed("cannot run " + command);
+    if (auto error = fixture->Rom.Open(fixture->Path)) SetupFailed(*error);
+    fixture->Original = ImageBytes(fixture->Rom);
+    std::atexit(PrintTally);
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    // Back to the original image: the oracle has made sure that the saves
+    // changed nothing outside their extents.
+    for (const ByteRange& range : fixture->Written) {
+        const int64_t from = std::max<int64_t>(range.From, 1);
+        const int64_t to = std::min<int64_t>(range.To, static_cast<int64_t>(fixture->Original.size()) + 1);
+        if (from >= to) continue;
+        if (auto error =
+                fixture->Rom.Write(from, fixture->Original.data() + from - 1, static_cast<size_t>(to - from)))
+            SetupFailed(*error);
+    }
+    fixture->Written.clear();
+    trace.clear();
+    savesLeft = MaxSaves;
+    EditSession session(fixture->Rom, fixture->Defs);
+    OpReader in(data, size);
+    while (!in.Done() && trace.size() < MaxOperations && !session.Ended()) {
+        const EditOp& op = EditOps()[in.Byte() % EditOpCount()];
+        trace.push_back(op.Name);
+        op.Run(session, in, SaveAndCheck);
+        ++tally.Operations;
+        CheckCounters(session);
+    }
+    return 0;
+}

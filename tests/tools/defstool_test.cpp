@@ -1,0 +1,178 @@
+#include "defstool.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <sstream>
+
+#include "catalogue/definitionfiles.h"
+#include "definitionwriter.h"
+#include "defsimage.h"
+#include "level/levelio.h"
+
+using namespace tarnloft;
+
+namespace {
+
+using defstest::LevelImage;
+using testrom::TempFolder;
+
+struct ToolRun {
+    int Status = -1;
+    std::string Out, Err;
+};
+
+ToolRun RunTool(const std::vector<std::string>& args, const std::string& dataFolder) {
+    std::ostringstream out, err;
+    ToolRun run;
+    run.Status = RunDefsTool(args, dataFolder, out, err);
+    run.Out = out.str();
+    run.Err = err.str();
+    return run;
+}
+
+void WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+}
+
+// Definition files that know 5A (five bytes) and 10 (four bytes) and list levels 0 and 1.
+void WriteSmallDefinitions(const TempFolder& folder) {
+    folder.Write("O5Data.dat", "5A,\"Ground\",\"000 0 0\",0,112233\n");
+    folder.Write("O4Data.dat", "10,\"Crate\",0,\"000 0 0\",0,445566\n");
+    folder.Write("O4SData.dat", "00,\"Door\",2,3,0,778899\n");
+    folder.Write("SpriteData.dat", "000,\"Beetle\",AABBCC\n");
+    folder.Write("LevelList.dat", "00,\"One\"\n01,\"Two\"\n");
+    folder.Write("EntranceTypes.dat", "00,\"Walk\"\n");
+}
+
+struct CliCase {
+    const char* Name;
+    std::vector<std::string> Args;  // "IMAGE" and "OUT" stand for the scratch paths
+    int Status;
+    const char* Out;  // exact standard output
+    const char* Err;  // a part of standard error
+};
+
+class CliTable : public testing::TestWithParam<CliCase> {};
+
+// Level 0 decodes; level 1 uses 7B, which no file defines; level 2's object
+// pointer has bank 7F; level 3's points behind the end of the image.
+TEST_P(CliTable, PrintsTheLinesAndExitsWithTheStatus) {
+    const CliCase& c = GetParam();
+    TempFolder folder;
+    WriteSmallDefinitions(folder);
+    std::vector<uint8_t> image =
+        LevelImage({"5A 01 02 03 04 FF FF", "5A 01 02 03 04 7B 01 02 03 FF FF", "FF FF", "FF FF"});
+    testrom::Put(image, defstest::TableOffset + 6 * 2 + 2, {0x7F});
+    defstest::PutPointer(image, defstest::TableOffset + 6 * 3, 0x1F0000);
+    WriteBytes(folder.File("game.smc"), image);
+    WriteBytes(folder.File("short.smc"), std::vector<uint8_t>(1000, 0xEA));
+    std::vector<std::string> args;
+    for (const std::string& a : c.Args)
+        args.push_back(a == "IMAGE"   ? folder.File("game.smc")
+                       : a == "SHORT" ? folder.File("short.smc")
+                       : a == "OUT"   ? std::string(folder.Path)
+                                      : a);
+    const ToolRun run = RunTool(args, folder.Path);
+    EXPECT_EQ(run.Status, c.Status) << run.Err;
+    EXPECT_EQ(run.Out, c.Out);
+    EXPECT_NE(run.Err.find(c.Err), std::string::npos) << run.Err;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Arguments, CliTable,
+    testing::Values(
+        CliCase{"CheckListedLevels",
+                {"check", "IMAGE"},
+                1,
+                "level 1: unknown object 7B at file offset 0xC0223\n1 of 2 levels decode\n",
+                ""},
+        CliCase{"CheckFirstLevelOnly", {"check", "IMAGE", "--levels", "1"}, 0, "1 of 1 levels decode\n", ""},
+        CliCase{"CheckBadPointers",
+                {"check", "IMAGE", "--levels", "4"},
+                1,
+                "level 1: unknown object 7B at file offset 0xC0223\n"
+                "level 2: the object data pointer 7F:8029 addresses no ROM at file offset 0xBF9CF\n"
+                "level 3: the level header lies past the end of the image at file offset 0x1F0000\n"
+                "1 of 4 levels decode\n",
+                ""},
+        CliCase{"CheckTruncatedImage",
+                {"check", "SHORT", "--levels", "2"},
+                1,
+                "level 0: the level table entry lies past the end of the image at file offset 0xBF9C3\n"
+                "level 1: the level table entry lies past the end of the image at file offset 0xBF9C9\n"
+                "0 of 2 levels decode\n",
+                ""},
+        CliCase{
+            "MissingImage", {"check", "/nonexistent/game.smc"}, 2, "", "/nonexistent/game.smc: No such file"},
+        CliCase{
+            "NoLevels", {"check", "IMAGE", "--levels", "0"}, 2, "", "--levels takes a count from 1 to 256"},
+        CliCase{"LevelsBeyondTheTable", {"infer", "IMAGE", "--levels", "257"}, 2, "", "not \"257\""},
+        CliCase{"InferNeedsLevels", {"infer", "IMAGE"}, 2, "", "infer needs --levels N"},
+        CliCase{"UnknownOption", {"check", "IMAGE", "--fast"}, 2, "", "unknown option \"--fast\""},
+        CliCase{"NoCommand", {}, 2, "", "usage: tarnloft-defs check"},
+        CliCase{"InferDecidesAndReports",
+                {"infer", "IMAGE", "--levels", "1", "--out", "OUT", "--force"},
+                0,
+                "decided 1 of 1 object numbers\n",
+                ""},
+        // Level 1 also reads with a five-byte 7B: its exit list then runs on
+        // through level 2's header up to that level's FF.
+        CliCase{"InferWithBadLevels",
+                {"infer", "IMAGE", "--levels", "4", "--out", "OUT", "--force"},
+                1,
+                "level 2: the object data pointer 7F:8029 addresses no ROM at file offset 0xBF9CF\n"
+                "level 3: the level header lies past the end of the image at file offset 0x1F0000\n"
+                "object 7B: both lengths fit\n"
+                "decided 1 of 2 object numbers\n",
+                ""},
+        CliCase{"InferIntoAMissingFolder",
+                {"infer", "IMAGE", "--levels", "1", "--out", "/nonexistent/out"},
+                2,
+                "",
+                "/nonexistent/out: no such folder"},
+        CliCase{"InferNeverOverwrites",
+                {"infer", "IMAGE", "--levels", "1", "--out", "OUT"},
+                2,
+                "",
+                "O5Data.dat already exists (--force overwrites it)"}),
+    [](const testing::TestParamInfo<CliCase>& info) { return std::string(info.param.Name); });
+
+TEST(DefsTool, BrokenDefinitionFileNamesFileAndLine) {
+    TempFolder folder;
+    WriteSmallDefinitions(folder);
+    folder.Write("O4Data.dat", "10,\"Crate\",0,\"000 0 0\",0,445566\nZZ,\"Bad\",0,\"000 0 0\",0,445566\n");
+    WriteBytes(folder.File("game.smc"), LevelImage({"FF FF"}));
+    const ToolRun run = RunTool({"check", folder.File("game.smc")}, folder.Path);
+    EXPECT_EQ(run.Status, 2);
+    EXPECT_NE(run.Err.find("O4Data.dat, line 2"), std::string::npos) << run.Err;
+}
+
+TEST(DefsTool, InferKeepsExistingFieldsAndReportsContradictions) {
+    TempFolder data, out;
+    WriteSmallDefinitions(data);
+    // 10 is four bytes (as five, the record at 5 would lie below the level), 5A five.
+    data.Write("O4Data.dat",
+               "00,\"Special\",0,\"000 0 0\",0,010203\n5A,\"Ground, \"\"wide\"\"\",2,\"101 3 2\",1,445566\n");
+    WriteBytes(out.File("game.smc"), LevelImage({"10 01 02 33 5A 01 92 03 04 FF FF"}));
+    const ToolRun run = RunTool(
+        {"infer", out.File("game.smc"), "--levels", "1", "--data", data.Path, "--out", out.Path}, ".");
+    EXPECT_EQ(run.Status, 0) << run.Err;
+    EXPECT_EQ(run.Out,
+              "object 5A: 5 bytes in the image, 4 bytes in O4Data.dat\ndecided 2 of 2 object numbers\n");
+    std::ifstream five(out.File("O5Data.dat")), four(out.File("O4Data.dat"));
+    std::stringstream fiveText, fourText;
+    fiveText << five.rdbuf();
+    fourText << four.rdbuf();
+    EXPECT_EQ(fiveText.str(), "5A,\"Ground, \"\"wide\"\"\",\"101 3 2\",1,445566\n");
+    const std::string made = "10,\"Object 10\",0,\"0000000\",0,";
+    EXPECT_EQ(fourText.str().rfind("00,\"Special\",0,\"000 0 0\",0,010203\n" + made, 0), 0u)
+        << fourText.str();
+}
+
+TEST(DefsTool, MadeUpColoursDifferBetweenNeighbours) {
+    for (int n = 0; n < 0xFF; ++n) EXPECT_NE(MadeUpColour(uint8_t(n)), MadeUpColour(uint8_t(n + 1))) << n;
+}
+
+}  // namespace

@@ -1,0 +1,47 @@
+#include "check.h"
+
+#include <algorithm>
+
+#include "streamwalk.h"
+#include "util/hex.h"
+
+namespace tarnloft {
+
+LevelVerdict CheckLevel(const ImageBytes& image, const Catalogues& defs, int index) {
+    LevelVerdict verdict;
+    verdict.Index = index;
+    const LevelSource level = FindLevel(image, index);
+    if (level.Fault) {
+        verdict.Fault = level.Fault;
+        return verdict;
+    }
+    StreamCursor cursor{WalkState::Objects, level.ObjectOffset};
+    LevelFault fault;
+    // Loading accepts objects below the level, but a wrong length in the
+    // definition files puts them there, so they count as not decoding.
+    WalkRules rules;
+    rules.InsideLevelArea = true;
+    Walk(image, LengthsOf(defs), rules, cursor, &fault);
+    if (cursor.State == WalkState::Objects) {
+        // The walk stopped at a number that no definition file gives a class.
+        const uint8_t number = image[static_cast<size_t>(cursor.Offset)];
+        verdict.Fault = LevelFault{"unknown object " + HexPadded(number, 2), cursor.Offset};
+    } else if (cursor.State == WalkState::Failed) {
+        verdict.Fault = fault;
+    } else if (level.SpriteFault) {
+        verdict.Fault = level.SpriteFault;
+    } else {
+        verdict.Fault = WalkSprites(image, level.SpriteOffset);
+    }
+    return verdict;
+}
+
+std::vector<int> ListedLevels(const Catalogues& defs) {
+    std::vector<int> indices;
+    for (const ListItem& item : defs.DestinationLevels) indices.push_back(item.Value);
+    std::sort(indices.begin(), indices.end());
+    indices.erase(std::unique(indices.begin(), indices.end()), indices.end());
+    return indices;
+}
+
+}  // namespace tarnloft

@@ -1,0 +1,184 @@
+#include "defstool.h"
+
+#include <optional>
+
+#include "catalogue/definitionfiles.h"
+#include "check.h"
+#include "definitionwriter.h"
+#include "inference.h"
+#include "util/hex.h"
+
+namespace tarnloft {
+
+namespace {
+
+const char* const Usage =
+    "usage: tarnloft-defs check IMAGE [--data DIR] [--levels N]\n"
+    "       tarnloft-defs infer IMAGE --levels N [--data DIR] [--out DIR] [--force]\n";
+
+struct Arguments {
+    std::string Command, Image;
+    std::optional<std::string> Data, Out;
+    std::optional<int> Levels;
+    bool Force = false;
+};
+
+// The level count: a decimal number (or hex with 0x) from 1 to the table's 256 entries.
+std::optional<int> ParseLevelCount(const std::string& text) {
+    const bool hex = text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
+    const std::string digits = hex ? text.substr(2) : text;
+    if (digits.empty() || digits.size() > 6) return std::nullopt;
+    int value = 0;
+    for (char c : digits) {
+        int digit;
+        if (c >= '0' && c <= '9')
+            digit = c - '0';
+        else if (hex && c >= 'a' && c <= 'f')
+            digit = c - 'a' + 10;
+        else if (hex && c >= 'A' && c <= 'F')
+            digit = c - 'A' + 10;
+        else
+            return std::nullopt;
+        value = value * (hex ? 16 : 10) + digit;
+    }
+    if (value < 1 || value > LevelCount) return std::nullopt;
+    return value;
+}
+
+// Fills `args`; on a mistake returns the message to show above the usage.
+std::optional<std::string> Parse(const std::vector<std::string>& words, Arguments& args) {
+    if (words.empty()) return "no command given";
+    args.Command = words[0];
+    if (args.Command != "check" && args.Command != "infer") return "unknown command \"" + args.Command + "\"";
+    for (size_t i = 1; i < words.size(); ++i) {
+        const std::string& word = words[i];
+        const bool takesValue = word == "--data" || word == "--out" || word == "--levels";
+        if (takesValue && i + 1 >= words.size()) return word + " needs a value";
+        if (word == "--data") {
+            args.Data = words[++i];
+        } else if (word == "--out" && args.Command == "infer") {
+            args.Out = words[++i];
+        } else if (word == "--levels") {
+            args.Levels = ParseLevelCount(words[++i]);
+            if (!args.Levels) return "--levels takes a count from 1 to 256, not \"" + words[i] + "\"";
+        } else if (word == "--force" && args.Command == "infer") {
+            args.Force = true;
+        } else if (!word.empty() && word[0] == '-') {
+            return "unknown option \"" + word + "\"";
+        } else if (args.Image.empty()) {
+            args.Image = word;
+        } else {
+            return "more than one image given";
+        }
+    }
+    if (args.Image.empty()) return "no image given";
+    if (args.Command == "infer" && !args.Levels) return "infer needs --levels N";
+    return std::nullopt;
+}
+
+std::vector<int> FirstLevels(int count) {
+    std::vector<int> indices;
+    for (int i = 0; i < count; ++i) indices.push_back(i);
+    return indices;
+}
+
+std::string LevelLine(int index, const LevelFault& fault) {
+    return "level " + Hex(static_cast<uint64_t>(index)) + ": " + Describe(fault);
+}
+
+int RunCheck(const Arguments& args, const ImageBytes& image, const Catalogues& defs, std::ostream& out) {
+    const std::vector<int> indices = args.Levels ? FirstLevels(*args.Levels) : ListedLevels(defs);
+    size_t good = 0;
+    for (int index : indices) {
+        const LevelVerdict verdict = CheckLevel(image, defs, index);
+        if (verdict.Fault)
+            out << LevelLine(index, *verdict.Fault) << "\n";
+        else
+            ++good;
+    }
+    out << good << " of " << indices.size() << " levels decode\n";
+    return good == indices.size() ? ExitAllGood : ExitSomeFail;
+}
+
+const char* FindingText(Finding kind) {
+    switch (kind) {
+        case Finding::BothFit:
+            return "both lengths fit";
+        case Finding::Conflicting:
+            return "conflicting";
+        case Finding::TooLarge:
+            return "undecided, too many readings to search";
+        case Finding::Decided:
+            break;
+    }
+    return "decided";
+}
+
+int RunInfer(const Arguments& args, const ImageBytes& image, const Catalogues* existing, std::ostream& out,
+             std::ostream& err) {
+    const std::string folder = args.Out.value_or(".");
+    // Refused before the work, not after it.
+    if (auto refused = CheckOutputFolder(folder, args.Force)) {
+        err << "tarnloft-defs: " << *refused << "\n";
+        return ExitBadInput;
+    }
+    std::vector<LevelSource> levels;
+    for (int index = 0; index < *args.Levels; ++index) levels.push_back(FindLevel(image, index));
+    const Inference inference = InferLengths(image, levels);
+
+    for (const LevelProblem& problem : inference.Levels)
+        out << LevelLine(problem.Index, problem.Fault) << "\n";
+    for (const NumberFinding& finding : inference.Numbers) {
+        const std::string name = "object " + HexPadded(finding.Number, 2) + ": ";
+        if (finding.Kind != Finding::Decided) {
+            out << name << FindingText(finding.Kind) << "\n";
+            continue;
+        }
+        if (!existing) continue;
+        const ByteClass byteClass = existing->ObjectDefs[finding.Number].ByteCount;
+        const int given = byteClass == ByteClass::FiveByte ? 5 : byteClass == ByteClass::FourByte ? 4 : 0;
+        if (given != 0 && given != finding.Length)
+            out << name << static_cast<int>(finding.Length) << " bytes in the image, " << given
+                << " bytes in " << (given == 5 ? "O5Data.dat" : "O4Data.dat") << "\n";
+    }
+    if (auto error = WriteDefinitions(folder, FormatDefinitions(inference, existing), args.Force)) {
+        err << "tarnloft-defs: " << *error << "\n";
+        return ExitBadInput;
+    }
+    if (inference.CutShort)
+        out << "too many readings to search: numbers that the search never reached are not listed\n";
+    const int decided = inference.DecidedCount();
+    out << "decided " << decided << " of " << inference.Numbers.size() << " object numbers\n";
+    const bool allDecided = decided == static_cast<int>(inference.Numbers.size());
+    return allDecided && inference.Levels.empty() && !inference.CutShort ? ExitAllGood : ExitSomeFail;
+}
+
+}  // namespace
+
+int RunDefsTool(const std::vector<std::string>& words, const std::string& dataFolder, std::ostream& out,
+                std::ostream& err) {
+    Arguments args;
+    if (auto mistake = Parse(words, args)) {
+        err << "tarnloft-defs: " << *mistake << "\n" << Usage;
+        return ExitBadInput;
+    }
+    // check always needs definition files; infer only when told where they are.
+    std::optional<DefinitionLoad> defs;
+    if (args.Command == "check" || args.Data) {
+        const std::string folder = args.Data.value_or(dataFolder);
+        defs = LoadDefinitionFiles(folder);
+        if (!defs->Ok) {
+            err << "tarnloft-defs: " << defs->Error << " (in " << folder << ")\n";
+            return ExitBadInput;
+        }
+    }
+    ImageBytes image;
+    if (auto error = ReadImage(args.Image, image)) {
+        err << "tarnloft-defs: " << *error << "\n";
+        return ExitBadInput;
+    }
+    if (args.Command == "check") return RunCheck(args, image, defs->Defs, out);
+    return RunInfer(args, image, defs ? &defs->Defs : nullptr, out, err);
+}
+
+}  // namespace tarnloft

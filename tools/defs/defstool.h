@@ -1,0 +1,20 @@
+// The tarnloft-defs command line: "check" and "infer", their output lines
+// and exit statuses, with the streams passed in so tests can run it directly.
+#pragma once
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace tarnloft {
+
+// Exit statuses.
+inline constexpr int ExitAllGood = 0;
+inline constexpr int ExitSomeFail = 1;
+inline constexpr int ExitBadInput = 2;
+
+// `args` are the arguments after the program name; `dataFolder` is where
+// definition files are read from when --data is not given.
+int RunDefsTool(const std::vector<std::string>& args, const std::string& dataFolder, std::ostream& out,
+                std::ostream& err);
+
+}  // namespace tarnloft
