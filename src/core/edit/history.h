@@ -54,6 +54,11 @@ struct HistoryStep {
     int TypingRun = -1;
 };
 
+// Folds `next` into `step` when both belong to one run of typing; returns
+// whether it did. A folded step that ends where it began changes nothing.
+bool MergeSteps(HistoryStep& step, const HistoryStep& next);
+bool ChangesNothing(const HistoryStep& step);
+
 // Watches the operations of one editor and hands out the finished steps.
 // A drag from press to release is one step; an operation that changes the
 // level outside a drag is one step; one that changes only the selection,

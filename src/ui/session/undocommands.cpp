@@ -25,11 +25,9 @@ void UndoStep::redo() {
 int UndoStep::id() const { return step_.TypingRun >= 0 ? TypingId : -1; }
 
 bool UndoStep::mergeWith(const QUndoCommand* other) {
-    const auto* next = static_cast<const UndoStep*>(other);
-    if (next->step_.TypingRun != step_.TypingRun) return false;
-    step_.After = next->step_.After;
+    if (!MergeSteps(step_, static_cast<const UndoStep*>(other)->step_)) return false;
     // Typing that brought the box back to where it started leaves no step.
-    setObsolete(SameLevelContent(step_.Before.Level, step_.After.Level));
+    setObsolete(ChangesNothing(step_));
     return true;
 }
 
