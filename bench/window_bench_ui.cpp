@@ -17,34 +17,13 @@
 #include <vector>
 
 #include "app/mainwindow.h"
-#include "prompts/prompts.h"
-#include "bench.h"
+#include "windowbench_ui.h"
 #include "surface/levelsurface.h"
 #include "view/viewport.h"
 
 using namespace tarnloft;
 
 namespace {
-
-// Answers the file dialog with the queued paths and keeps messages quiet.
-class QuietPrompts : public Prompts {
-public:
-    std::deque<std::string> FileAnswers;
-    int MessageCount = 0;
-
-    void ShowMessage(const std::string&, const std::string&) override { ++MessageCount; }
-    std::optional<std::string> ChooseRomFile() override {
-        if (FileAnswers.empty()) return std::nullopt;
-        std::string answer = FileAnswers.front();
-        FileAnswers.pop_front();
-        return answer;
-    }
-    void EndProgram() override {}
-};
-
-void ProcessPendingEvents() {
-    for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
-}
 
 // Replaces the level's items with `count` fixed pseudo-random ones around the
 // part of the level in view (about a third of them fall inside it).
@@ -77,15 +56,9 @@ BENCH_GROUP("main window") {
         "catalogue rebuild on one filter keystroke (1024 entries, list widget included)";
     if (!bench::Selected(drag) && !bench::Selected(keystroke) && !bench::Selected("main window")) return;
 
-    QuietPrompts prompts;
-    prompts.FileAnswers.push_back(bench::FreshDemoImageCopy());
-    auto window = std::make_unique<MainWindow>(prompts, TARNLOFT_DATA_DIR);
-    if (!window->Startup()) {
-        std::fprintf(stderr, "tarnloft_bench: the main window did not start on the demo image\n");
-        return;
-    }
-    window->show();
-    ProcessPendingEvents();
+    bench::QuietPrompts prompts;
+    auto window = bench::StartWindow(prompts);
+    if (!window) return;
     const ViewState& view = window->State().View;
     std::printf("  main window: client %d x %d, surface %d x %d at %dx\n", window->centralWidget()->width(),
                 window->centralWidget()->height(), view.SurfaceWidth, view.SurfaceHeight, view.Zoom);
@@ -104,7 +77,7 @@ BENCH_GROUP("main window") {
         state.Tool.GrabOffsetX = 0;
         state.Tool.GrabOffsetY = 0;
         window->Session().Apply(&Editor::Reset, state);
-        ProcessPendingEvents();
+        bench::ProcessPendingEvents();
         std::printf("  drag step: %d items, %zu in view\n",
                     static_cast<int>(window->State().Level.LevelObjects.size()),
                     window->State().View.VisibleObjects.size());
@@ -117,14 +90,14 @@ BENCH_GROUP("main window") {
             emit surface->Moved(MouseButton::Left, x, 5.5 * zoom);
         });
         window->Session().Apply(&Editor::Release);
-        ProcessPendingEvents();
+        bench::ProcessPendingEvents();
     }
 
     if (bench::Selected(keystroke) || bench::Selected("main window")) {
         // The separate object list window is open, so its copy is refilled too.
         if (auto* toggle = window->findChild<QAction*>(QStringLiteral("mnuViewSeperateobjects")))
             toggle->trigger();
-        ProcessPendingEvents();
+        bench::ProcessPendingEvents();
         auto* filter = window->centralWidget()->findChild<QLineEdit*>(QStringLiteral("txtFilter"));
         auto* list = window->centralWidget()->findChild<QListWidget*>(QStringLiteral("lstObjects"));
         if (!filter || !list) {
@@ -146,7 +119,7 @@ BENCH_GROUP("main window") {
         std::printf("  filter keystroke: %d entries in the list, %d refill(s) per key\n", list->count(),
                     refills);
     }
-    ProcessPendingEvents();
+    bench::ProcessPendingEvents();
 }
 
 }  // namespace

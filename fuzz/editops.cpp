@@ -125,6 +125,8 @@ const EditOp Ops[] = {
          s.LoadOffset(level, Offset(in));
      }},
     {"save", [](EditSession& s, OpReader&, SaveCheck save) { save(s); }},
+    {"undo", [](EditSession& s, OpReader&, SaveCheck) { s.Undo(); }},
+    {"redo", [](EditSession& s, OpReader&, SaveCheck) { s.Redo(); }},
 };
 
 }  // namespace

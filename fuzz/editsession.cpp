@@ -49,13 +49,13 @@ const T* ItemAt(const std::vector<T>& items, size_t line) {
 EditSession::EditSession(RomImage& rom, const Catalogues& defs) : rom_(rom), defs_(defs), editor_(defs) {
     RemakeList();
     LoadIndex(0);
-    Apply(editor_.Layout(Client()));
+    Do(&Editor::Layout, Client());
 }
 
-void EditSession::Press(MouseButton button, double x, double y) { Apply(editor_.Press(button, x, y)); }
-void EditSession::Move(MouseButton held, double x, double y) { Apply(editor_.Move(held, x, y)); }
-void EditSession::Release() { Apply(editor_.Release()); }
-void EditSession::Popup(int line) { Apply(editor_.ChoosePopupLine(line)); }
+void EditSession::Press(MouseButton button, double x, double y) { Do(&Editor::Press, button, x, y); }
+void EditSession::Move(MouseButton held, double x, double y) { Do(&Editor::Move, held, x, y); }
+void EditSession::Release() { Do(&Editor::Release); }
+void EditSession::Popup(int line) { Do(&Editor::ChoosePopupLine, line); }
 
 void EditSession::SetListable(int box, bool on) {
     listable_[static_cast<size_t>(box) % listable_.size()] = on;
@@ -67,38 +67,39 @@ void EditSession::SetFilter(const std::string& text) {
 }
 void EditSession::Create(size_t line) {
     const ListItem* item = ItemAt(list_, line);
-    Apply(editor_.Create(item ? std::optional<int>(item->Value) : std::nullopt));
+    Do(&Editor::Create, item ? std::optional<int>(item->Value) : std::nullopt);
 }
-void EditSession::Remove() { Apply(editor_.Remove()); }
-void EditSession::Clear() { Apply(editor_.Clear()); }
-void EditSession::Goto() { Apply(editor_.Goto()); }
-void EditSession::Next() { Apply(editor_.Next()); }
-void EditSession::Previous() { Apply(editor_.Previous()); }
+void EditSession::Remove() { Do(&Editor::Remove); }
+void EditSession::Clear() { Do(&Editor::Clear); }
+void EditSession::Goto() { Do(&Editor::Goto); }
+void EditSession::Next() { Do(&Editor::Next); }
+void EditSession::Previous() { Do(&Editor::Previous); }
 void EditSession::Key(int key) {
     const int choice = key % 5;
-    Apply(choice == 0 ? editor_.Remove() : editor_.Arrow(ArrowKeys[choice - 1]));
+    if (choice == 0)
+        Do(&Editor::Remove);
+    else
+        Do(&Editor::Arrow, ArrowKeys[choice - 1]);
 }
 
-void EditSession::ToggleExitMode() { Apply(editor_.ToggleScreenExitMode()); }
-void EditSession::MoveScreenExit(int direction) { Apply(editor_.MoveExit(ExitMoves[direction % 4])); }
-void EditSession::NextExit() { Apply(editor_.ExitNext()); }
-void EditSession::PreviousExit() { Apply(editor_.ExitPrevious()); }
-void EditSession::GotoExit() { Apply(editor_.ExitGoto()); }
+void EditSession::ToggleExitMode() { Do(&Editor::ToggleScreenExitMode); }
+void EditSession::MoveScreenExit(int direction) { Do(&Editor::MoveExit, ExitMoves[direction % 4]); }
+void EditSession::NextExit() { Do(&Editor::ExitNext); }
+void EditSession::PreviousExit() { Do(&Editor::ExitPrevious); }
+void EditSession::GotoExit() { Do(&Editor::ExitGoto); }
 void EditSession::TypeExitField(ExitField field, const std::string& text) {
-    Apply(editor_.StoreExitField(field, text));
+    Do(&Editor::StoreExitField, field, text);
 }
 // A click in a list puts the value's text into its box, which stores it again.
 void EditSession::ChooseDestination(size_t line) {
     if (const ListItem* item = ItemAt(defs_.DestinationLevels, line)) {
-        const ChangeReport report = editor_.PickExitValue(ExitField::Destination, item->Value);
-        Apply(report);
+        const ChangeReport report = Do(&Editor::PickExitValue, ExitField::Destination, item->Value);
         if (report.FieldText) TypeExitField(ExitField::Destination, report.FieldText->Text);
     }
 }
 void EditSession::ChooseEntranceType(size_t line) {
     if (const ListItem* item = ItemAt(defs_.EntranceTypes, line)) {
-        const ChangeReport report = editor_.PickExitValue(ExitField::EntranceType, item->Value);
-        Apply(report);
+        const ChangeReport report = Do(&Editor::PickExitValue, ExitField::EntranceType, item->Value);
         if (report.FieldText) TypeExitField(ExitField::EntranceType, report.FieldText->Text);
     }
 }
@@ -107,39 +108,72 @@ void EditSession::SetHeaderField(int field, int value) {
     const size_t index = static_cast<size_t>(field) % HeaderFieldCount;
     LevelHeaderFields fields = UnpackHeader(Level().HeaderBytes);
     fields.Values[index] = static_cast<uint8_t>(value % (HeaderFieldTable()[index].Max() + 1));
-    Apply(editor_.SetHeader(PackHeader(fields)));
+    Do(&Editor::SetHeader, PackHeader(fields));
 }
 void EditSession::ImportHeader(uint64_t levelIndex) {
     HeaderImport import = ImportHeaderFromLevel(rom_, levelIndex);
-    if (import.Bytes) Apply(editor_.SetHeader(*import.Bytes));
+    if (import.Bytes) Do(&Editor::SetHeader, *import.Bytes);
 }
 
-void EditSession::Zoom(int zoom) { Apply(editor_.Zoom(zoom, Client())); }
-void EditSession::Scroll(bool horizontal, int value) { Apply(editor_.ScrollTo(horizontal, value)); }
+void EditSession::Zoom(int zoom) { Do(&Editor::Zoom, zoom, Client()); }
+void EditSession::Scroll(bool horizontal, int value) { Do(&Editor::ScrollTo, horizontal, value); }
 void EditSession::ToggleView(int toggle) {
     constexpr ViewToggle Plain[] = {ViewToggle::CrossSection, ViewToggle::SmallGrid, ViewToggle::Transparent,
                                     ViewToggle::Stationary};
     switch (toggle % 7) {
         case 4:
-            return Apply(editor_.ToggleOutOfBounds(Client()));
+            Do(&Editor::ToggleOutOfBounds, Client());
+            break;
         case 5:
-            return Apply(editor_.ToggleSeparateObjects(Client()));
+            Do(&Editor::ToggleSeparateObjects, Client());
+            break;
         case 6:
-            return ToggleExitMode();
+            ToggleExitMode();
+            break;
         default:
-            return Apply(editor_.Toggle(Plain[toggle % 7]));
+            Do(&Editor::Toggle, Plain[toggle % 7]);
+            break;
     }
 }
 void EditSession::ResizeWindow(int clientWidth, int clientHeight) {
     clientWidth_ = clientWidth;
     clientHeight_ = clientHeight;
-    Apply(editor_.Layout(Client()));
+    Do(&Editor::Layout, Client());
 }
 
 void EditSession::LoadIndex(int64_t index) { Adopt(LoadLevelIndex(rom_, defs_, index)); }
 void EditSession::LoadOffset(int64_t levelOffset, int64_t spriteOffset) {
     Adopt(LoadLevelOffset(rom_, defs_, levelOffset, spriteOffset));
 }
+// The history as the window keeps it: steps from the same recorder, typing
+// runs folded, at most HistoryLimit steps.
+void EditSession::Push(HistoryStep step) {
+    steps_.resize(done_);
+    if (!steps_.empty() && MergeSteps(steps_.back(), step)) {
+        if (ChangesNothing(steps_.back())) steps_.pop_back();
+    } else {
+        steps_.push_back(std::move(step));
+        if (steps_.size() > static_cast<size_t>(HistoryLimit)) steps_.erase(steps_.begin());
+    }
+    done_ = steps_.size();
+}
+
+void EditSession::Undo() {
+    if (done_ == 0) return;
+    Restore(steps_[--done_].Before);
+}
+
+void EditSession::Redo() {
+    if (done_ == steps_.size()) return;
+    Restore(steps_[done_++].After);
+}
+
+void EditSession::Restore(const EditorSnapshot& snapshot) {
+    const ChangeReport report = editor_.Restore(snapshot);
+    recorder_.Restart(editor_);
+    Apply(report);
+}
+
 SaveResult EditSession::Save() { return SaveLevel(rom_, defs_, Level()); }
 
 // Like the window: a minimum size the layout asks for is granted at once,
@@ -157,7 +191,7 @@ void EditSession::Apply(const ChangeReport& report) {
 void EditSession::Adopt(LoadResult&& result) {
     if (result.EndProgram) ended_ = true;
     if (!result.Ok || result.EndProgram) return;
-    Apply(editor_.AdoptLevel(std::move(result.Level)));
+    Do(&Editor::AdoptLevel, std::move(result.Level));
 }
 
 LayoutInput EditSession::Client() const {

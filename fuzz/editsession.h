@@ -13,6 +13,7 @@
 
 #include "catalogue/catalogues.h"
 #include "edit/editor.h"
+#include "edit/history.h"
 #include "level/levelio.h"
 #include "rom/romimage.h"
 
@@ -68,7 +69,23 @@ public:
     void LoadOffset(int64_t levelOffset, int64_t spriteOffset);
     SaveResult Save();
 
+    // The Edit menu.
+    void Undo();
+    void Redo();
+
 private:
+    // Runs one editor operation, records it in the history and handles its report.
+    template <typename Operation, typename... Args>
+    ChangeReport Do(Operation operation, Args&&... args) {
+        const ChangeReport report = (editor_.*operation)(std::forward<Args>(args)...);
+        if (KindOf(operation) == EditKind::NewLevel) steps_.clear(), done_ = 0;
+        if (std::optional<HistoryStep> step = recorder_.Record(KindOf(operation), editor_, report))
+            Push(std::move(*step));
+        Apply(report);
+        return report;
+    }
+    void Push(HistoryStep step);
+    void Restore(const EditorSnapshot& snapshot);
     void Apply(const ChangeReport& report);
     void Adopt(LoadResult&& result);
     LayoutInput Client() const;
@@ -84,6 +101,9 @@ private:
     int clientWidth_ = 845;
     int clientHeight_ = 504;
     bool ended_ = false;  // an undefined object number ended the program
+    StepRecorder recorder_;
+    std::vector<HistoryStep> steps_;
+    size_t done_ = 0;  // steps_[0, done_) are done, the rest undone
 };
 
 }  // namespace tarnloft

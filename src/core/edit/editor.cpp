@@ -6,6 +6,7 @@
 #include "edit/commands.h"
 #include "edit/mouse.h"
 #include "edit/screenexits.h"
+#include "edit/wheel.h"
 #include "level/objectstream.h"
 #include "level/spritestream.h"
 #include "view/viewport.h"
@@ -256,6 +257,25 @@ ChangeReport Editor::ScrollTo(bool horizontal, int value) {
     });
 }
 
+ChangeReport Editor::WheelScroll(int columns, int rows) {
+    return Run([&](ChangeReport& r) {
+        const bool h = columns != 0 && ScrollWithin(state_.View.H, state_.View.H.Value + columns);
+        const bool v = rows != 0 && ScrollWithin(state_.View.V, state_.View.V.Value + rows);
+        if (h || v) r.ScrollChanged = r.PictureChanged = true;
+    });
+}
+
+ChangeReport Editor::WheelZoom(int zoom, double x, double y, const LayoutInput& input) {
+    return Run([&](ChangeReport& r) {
+        const TilePoint scroll = AnchoredScroll(state_.View, zoom, x, y);
+        ZoomTo(state_.View, zoom);
+        LayoutStep(input, r);
+        ScrollWithin(state_.View.H, scroll.X);
+        ScrollWithin(state_.View.V, scroll.Y);
+        r.ScrollChanged = r.PictureChanged = true;
+    });
+}
+
 ChangeReport Editor::Redraw() {
     return Run([](ChangeReport& r) { r.PictureChanged = true; });
 }
@@ -268,6 +288,11 @@ ChangeReport Editor::Restore(const EditorSnapshot& snapshot) {
         const bool same = snapshot.Level.LevelObjects == state_.Level.LevelObjects &&
                           snapshot.Level.ScreenExits == state_.Level.ScreenExits;
         state_.Level = snapshot.Level;
+        // A drag in progress ends: its entry may be gone. The exit editor
+        // takes input only while there are exits, as after a removal.
+        PointerMode& mode = state_.Tool.Mode;
+        if (mode != PointerMode::SCR && mode != PointerMode::SCX) mode = PointerMode::NON;
+        if (state_.Level.ScreenExits.empty()) state_.Tool.ExitEditorEnabled = false;
         report.LevelChanged = !same;
         state_.Tool.PopupLines.clear();
         ClosePopup(state_, report);

@@ -72,6 +72,10 @@ public:
     ChangeReport ToggleSeparateObjects(const LayoutInput& input);
     ChangeReport Toggle(ViewToggle toggle);
     ChangeReport ScrollTo(bool horizontal, int value);
+    // The mouse wheel: scroll by whole tiles within the scroll ranges, or zoom
+    // keeping the tile under the pointer (x, y) under it.
+    ChangeReport WheelScroll(int columns, int rows);
+    ChangeReport WheelZoom(int zoom, double x, double y, const LayoutInput& input);
 
     // Changes nothing; the picture and the panels are shown again.
     ChangeReport Redraw();

@@ -35,6 +35,15 @@ const char* const OpenErrorTitle = "Tarnloft - Cannot open ROM";
 
 std::string FileCaption(const std::string& path) { return FileNameOf(path) + " - Tarnloft"; }
 
+// Menu shortcuts that text boxes and lists would otherwise claim for themselves.
+bool IsMenuShortcut(const QKeyEvent* key) {
+    const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
+    if (modifiers == Qt::ControlModifier)
+        return key->key() == Qt::Key_C || key->key() == Qt::Key_E || key->key() == Qt::Key_Z ||
+               key->key() == Qt::Key_Y;
+    return modifiers == (Qt::ControlModifier | Qt::ShiftModifier) && key->key() == Qt::Key_Z;
+}
+
 void PlaceRect(QWidget* widget, const LayoutRect& r) {
     widget->setGeometry(r.Left, r.Top, std::max(0, r.Width), std::max(0, r.Height));
 }
@@ -48,6 +57,7 @@ MainWindow::MainWindow(Prompts& prompts, std::string dataFolder, QWidget* parent
     connect(&session_, &EditorSession::Changed, this, &MainWindow::ShowReport);
     BuildMenus();
     BuildPanels();
+    BuildEditMenu();
     // One application-wide filter: Ctrl+C and Ctrl+E belong to the menu even
     // while a text box has the focus, and it also sees the client area's resizes.
     qApp->installEventFilter(this);
@@ -297,13 +307,11 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::ShortcutOverride) {
-        // Text boxes and lists claim Ctrl+C (and line edits Ctrl+E) for
-        // themselves; refusing the override lets the menu shortcut fire.
-        auto* key = static_cast<QKeyEvent*>(event);
-        const bool ctrlOnly = (key->modifiers() & ~Qt::KeypadModifier) == Qt::ControlModifier;
+        // Text boxes and lists claim Ctrl+C, Ctrl+Z and Ctrl+Y (and line
+        // edits Ctrl+E) for themselves; refusing the override lets the menu
+        // shortcut fire.
         auto* widget = qobject_cast<QWidget*>(watched);
-        if (ctrlOnly && (key->key() == Qt::Key_C || key->key() == Qt::Key_E) && widget &&
-            widget->window() == this) {
+        if (IsMenuShortcut(static_cast<QKeyEvent*>(event)) && widget && widget->window() == this) {
             event->ignore();
             return true;
         }

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "edit/changereport.h"
+#include "edit/wheel.h"
 #include "session/editorsession.h"
 
 class QAction;
@@ -86,6 +87,10 @@ private:
     void ShowAboutDialog();
     void ShowModal(QWidget* dialog);
 
+    // mainwindow_edit.cpp: the Edit menu (undo, redo) and the mouse wheel.
+    void BuildEditMenu();
+    void TurnWheel(const WheelTurn& turn, double x, double y);
+
     // mainwindow.cpp
     void BuildPanels();
     LayoutInput CurrentLayoutInput() const;
@@ -124,6 +129,9 @@ private:
     QAction* mnuViewTransparent_ = nullptr;
     QAction* mnuViewStationary_ = nullptr;
     std::vector<QAction*> zoomActions_;
+    QAction* mnuEditUndo_ = nullptr;
+    QAction* mnuEditRedo_ = nullptr;
+    WheelAccumulator wheel_;
 
     // Dialogs, created on first use.
     QPointer<LevelIndexDialog> levelIndexDialog_;

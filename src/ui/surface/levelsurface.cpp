@@ -5,6 +5,7 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWheelEvent>
 
 #include "session/editorsession.h"
 #include "surface/qtcanvas.h"
@@ -153,6 +154,15 @@ void LevelSurface::mouseMoveEvent(QMouseEvent* event) {
 
 void LevelSurface::mouseReleaseEvent(QMouseEvent* event) {
     emit Released(ButtonOf(event->button()), event->position().x(), event->position().y());
+}
+
+void LevelSurface::wheelEvent(QWheelEvent* event) {
+    const Qt::KeyboardModifiers modifiers = event->modifiers();
+    const QPoint delta = event->angleDelta();
+    const WheelTurn turn{delta.x(), delta.y(), modifiers.testFlag(Qt::ShiftModifier),
+                         modifiers.testFlag(Qt::ControlModifier)};
+    emit WheelTurned(turn, event->position().x(), event->position().y());
+    event->accept();
 }
 
 void LevelSurface::keyPressEvent(QKeyEvent* event) {

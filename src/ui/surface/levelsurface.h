@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "edit/changereport.h"
+#include "edit/wheel.h"
 #include "util/rgb.h"
 
 class QLabel;
@@ -54,6 +55,8 @@ signals:
     void ArrowPressed(tarnloft::ArrowDirection direction);
     void DeletePressed();
     void PopupLineChosen(int line);
+    // The mouse wheel turned with the pointer at (x, y).
+    void WheelTurned(tarnloft::WheelTurn turn, double x, double y);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -61,6 +64,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     void ShowPopup(const PopupFeedback& popup);

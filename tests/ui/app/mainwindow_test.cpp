@@ -45,8 +45,9 @@ TEST(MainWindowStartup, CaptionsShortcutsCheckMarksAndACancelledStart) {
     for (int i = 0; i < 3; ++i)
         EXPECT_EQ(FindIndexed<QCheckBox>(&window, "chkListable", i)->text(),
                   QString("Norm,X,Sprite").section(',', i, i));
-    // One top menu holds the tree; "Clear" asks twice before its action.
-    EXPECT_EQ(window.menuBar()->actions(), QList<QAction*>{Find<QMenu>(&window, "mnuMain")->menuAction()});
+    // One top menu holds the tree, the Edit menu follows; "Clear" asks twice before its action.
+    EXPECT_EQ(window.menuBar()->actions(), (QList<QAction*>{Find<QMenu>(&window, "mnuMain")->menuAction(),
+                                                            Find<QMenu>(&window, "mnuEdit")->menuAction()}));
     auto* sure = Find<QMenu>(&window, "cmdLevelClearsuretwo");
     EXPECT_EQ(Find<QMenu>(&window, "mnuRandomLevelClearcheck")->actions(),
               QList<QAction*>{sure->menuAction()});
