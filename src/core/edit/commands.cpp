@@ -114,7 +114,8 @@ void ClearLevel(EditorState& state, ChangeReport& report) {
     // those removals take the entries from the selection onwards, then from
     // the end, so the first entry survives unless the selection was on it,
     // and then the last one does.
-    const LevelObject survivor = level.SelectedObject == 0 ? level.LevelObjects.back() : level.LevelObjects.front();
+    const LevelObject survivor =
+        level.SelectedObject == 0 ? level.LevelObjects.back() : level.LevelObjects.front();
     level.LevelObjects.assign(1, survivor);
     level.SelectedObject = 0;
     ClosePopup(state, report);

@@ -33,7 +33,8 @@ int main(int argc, char** argv) {
         return 2;
     }
     QtPrompts prompts;
-    MainWindow window(prompts, tarnloft::FindDataFolder(tarnloft::FileNameToStd(QCoreApplication::applicationDirPath())));
+    MainWindow window(
+        prompts, tarnloft::FindDataFolder(tarnloft::FileNameToStd(QCoreApplication::applicationDirPath())));
     prompts.SetParentWidget(&window);
     if (!window.Startup(command.Image) || prompts.Ended()) return 0;
     window.show();
