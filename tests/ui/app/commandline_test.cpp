@@ -42,8 +42,6 @@ TEST(CommandLine, ReadsAnImageHelpVersionAndRefusesTheRest) {
             EXPECT_FALSE(parsed.Image.has_value());
         }
     }
-    EXPECT_NE(tarnloft::UsageText().find("Usage: tarnloft [OPTION]... [IMAGE]"), std::string::npos);
-    EXPECT_EQ(tarnloft::VersionText().rfind("tarnloft ", 0), 0u);
 }
 
 // Start-up with an image from the command line: the version warning first,

@@ -81,29 +81,6 @@ TEST(EditMenu, CaptionsShortcutsAndStatesFollowTheHistory) {
     EXPECT_EQ(Items(window), "&Undo- &Redo-");
 }
 
-TEST(EditMenu, SavingKeepsTheHistoryAndUndoneEditsAreSavedToo) {
-    StartedWindow w;
-    REQUIRE_STARTED(w);
-    MainWindow* window = w.Window.get();
-    const QByteArray original = w.Image.Bytes();
-    auto* list = Find<QListWidget>(window, "lstObjects");
-    list->setCurrentRow(512 + 0x1A);
-    QTest::mouseClick(Find<QPushButton>(window, "cmdAddObject"), Qt::LeftButton);
-    EXPECT_EQ(Items(window), "&Undo Create+ &Redo-");
-    QAction* save = Find<QAction>(window, "mnuFileSave");
-    save->trigger();
-    const QByteArray created = w.Image.Bytes();
-    ASSERT_NE(created, original);
-    EXPECT_EQ(Items(window), "&Undo Create+ &Redo-");
-
-    Undo(window)->trigger();
-    save->trigger();
-    EXPECT_EQ(w.Image.Bytes(), original);
-    Redo(window)->trigger();
-    save->trigger();
-    EXPECT_EQ(w.Image.Bytes(), created);
-}
-
 TEST(EditMenu, KeysReachTheHistoryFromATextBox) {
     StartedWindow w;
     REQUIRE_STARTED(w);
