@@ -9,8 +9,6 @@
 //
 // The stream encoding is written out here on purpose, independently of the
 // editor's own encoder, so that the image can be used to check that encoder.
-#include <unistd.h>
-
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
@@ -18,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "catalogue/datafolder.h"
 #include "catalogue/definitionfiles.h"
 
 using namespace tarnloft;
@@ -299,14 +298,6 @@ void StorePointer(std::vector<uint8_t>& image, size_t at, size_t fileOffset) {
     image[at] = static_cast<uint8_t>(address & 0xFF);
     image[at + 1] = static_cast<uint8_t>(address >> 8);
     image[at + 2] = static_cast<uint8_t>(rom / BankSize);
-}
-
-std::string ExecutableFolder(const char* argv0) {
-    char buffer[4096];
-    ssize_t length = readlink("/proc/self/exe", buffer, sizeof buffer - 1);
-    std::string path = length > 0 ? std::string(buffer, static_cast<size_t>(length)) : std::string(argv0);
-    size_t slash = path.rfind('/');
-    return slash == std::string::npos ? "." : path.substr(0, slash);
 }
 
 }  // namespace

@@ -28,4 +28,12 @@ std::string FindDataFolder(const std::string& executableFolder) {
     return executableFolder;
 }
 
+std::string ExecutableFolder(const std::string& invokedAs) {
+    std::error_code error;
+    std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (error) program = invokedAs;
+    const std::filesystem::path folder = program.parent_path();
+    return folder.empty() ? "." : folder.string();
+}
+
 }  // namespace tarnloft

@@ -10,4 +10,8 @@ namespace tarnloft {
 // folder, so that the error on reading names the usual place.
 std::string FindDataFolder(const std::string& executableFolder);
 
+// The folder of the running program, for the command-line tools; when the
+// system cannot tell, the folder of `invokedAs` (argv[0]), else ".".
+std::string ExecutableFolder(const std::string& invokedAs);
+
 }  // namespace tarnloft
