@@ -175,41 +175,6 @@ TEST(HistoryStep, ADragIsOneStepFromBeforeItsPress) {
     EXPECT_EQ(r.steps[0].After.Level.SelectedObject, 1);
 }
 
-TEST(HistoryStep, StartsFromTheLatestSelection) {
-    Recorded r(StartEditor(false));
-    r.Drag(40, 56, 40, 56);  // selects entry 1
-    r.Do(&Editor::Remove);
-    ASSERT_EQ(r.steps.size(), 1u);
-    EXPECT_EQ(r.steps[0].Before.Level.SelectedObject, 1);
-    EXPECT_EQ(r.steps[0].Before.Level.LevelObjects.size(), 3u);
-}
-
-TEST(HistoryStep, TypingIntoOneBoxIsOneRun) {
-    Recorded r(StartEditor(true));
-    auto type = [&r](ExitField field, const char* text) {
-        r.Do(&Editor::StoreExitField, field, std::string(text));
-    };
-    type(ExitField::Destination, "1");
-    type(ExitField::Destination, "1F");
-    type(ExitField::Destination, "1F3");  // ignored: no step, the run goes on
-    type(ExitField::Destination, "1");
-    type(ExitField::EntranceX, "4");  // another box
-    r.Do(&Editor::ExitNext);          // another exit
-    type(ExitField::EntranceX, "7");
-    r.Do(&Editor::PickExitValue, ExitField::EntranceX, 8);  // a list click is a step of its own
-    type(ExitField::EntranceX, "9");
-
-    std::vector<int> runs;
-    for (const HistoryStep& step : r.steps) runs.push_back(step.TypingRun);
-    ASSERT_EQ(runs.size(), 7u);
-    EXPECT_EQ(runs[0], runs[1]);
-    EXPECT_EQ(runs[1], runs[2]);
-    EXPECT_NE(runs[2], runs[3]);
-    EXPECT_NE(runs[3], runs[4]);
-    EXPECT_EQ(runs[5], -1);
-    EXPECT_NE(runs[6], runs[4]);
-}
-
 TEST(HistoryStep, ALoadedLevelStartsAfresh) {
     Recorded r(StartEditor(false));
     r.Do(&Editor::Press, MouseButton::Left, 40.0, 56.0);
@@ -221,22 +186,6 @@ TEST(HistoryStep, ALoadedLevelStartsAfresh) {
     r.Do(&Editor::Remove);
     ASSERT_EQ(r.steps.size(), 1u);
     EXPECT_EQ(r.steps[0].Before.Level.LevelObjects, other.LevelObjects);
-}
-
-TEST(HistoryStep, RestoringEndsADragAndTheExitEditorFollowsTheExits) {
-    Recorded r(StartEditor(true));
-    r.Do(&Editor::Clear);
-    ASSERT_EQ(r.steps.size(), 1u);
-    EXPECT_FALSE(r.editor.Tool().ExitEditorEnabled);
-    r.editor.Restore(r.steps[0].Before);
-    EXPECT_TRUE(r.editor.Tool().ExitEditorEnabled);
-    r.editor.Restore(r.steps[0].After);
-    EXPECT_FALSE(r.editor.Tool().ExitEditorEnabled);
-
-    Recorded d(StartEditor(false));
-    d.Do(&Editor::Press, MouseButton::Left, 40.0, 56.0);
-    d.editor.Restore(d.editor.Snapshot());
-    EXPECT_EQ(d.editor.Tool().Mode, PointerMode::NON);
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-// Mouse editing through the Editor: drags, duplicates, exit markers and popup choices.
+// Mouse editing through the Editor: drags, duplicates, pointer shapes and tool tips.
 #include "edit/mouse.h"
 
 #include <gtest/gtest.h>
@@ -13,7 +13,7 @@ const Catalogues defs = MakeDefs();
 
 TEST(Mouse, ClampDraggedExtentKeepsStorableExtents) {
     const LevelObject five = Obj(Five, 10, 10, 3, 3), nibbles = Obj(Nibbles, 10, 10, 3, 3);
-    const LevelObject wide = Obj(Wide, 10, 10, 3, 2), tall = Obj(Tall, 10, 10, 2, 3);
+    const LevelObject wide = Obj(Wide, 10, 10, 3, 2);
     const auto H = Axis::Horizontal, V = Axis::Vertical;
     struct Case {
         LevelObject entry;
@@ -22,7 +22,7 @@ TEST(Mouse, ClampDraggedExtentKeepsStorableExtents) {
     } const cases[] = {{five, V, 0, 1},      {five, V, -1, -2},          {five, V, -128, -127},
                        {five, H, 5000, 128}, {nibbles, H, 0, 1},         {nibbles, V, -5, 1},
                        {nibbles, H, 17, 16}, {wide, H, -200, -129},      {wide, V, 9, 2},
-                       {tall, V, -1, -2},    {Sprite(3, 1, 1), H, 9, 1}, {Obj(Undefined, 1, 1), V, 9, 1}};
+                       {Sprite(3, 1, 1), H, 9, 1}, {Obj(Undefined, 1, 1), V, 9, 1}};
     for (const Case& c : cases)
         EXPECT_EQ(ClampDraggedExtent(defs, c.entry, c.dragged, c.axis), c.stored)
             << int(c.entry.Number) << (c.axis == H ? " H " : " V ") << c.dragged;
@@ -78,46 +78,6 @@ TEST(Mouse, MiddleButtonDuplicatesTheSelectedEntry) {
     Editor empty = MakeEditor(defs);
     EXPECT_FALSE(empty.Press(MouseButton::Middle, 100, 40).LevelChanged);
     EXPECT_EQ(empty.Level().LastObjectIndex(), -1);
-}
-
-TEST(Mouse, ExitMarkerWinsOverTheObjectsUnderIt) {
-    Editor e = MakeEditor(defs, {Sprite(0x1A3, 16, 0)}, {ScreenExit{1, 0, 0x0B, 0x40, 0x1F, 3}});
-    const ChangeReport hover = e.Move(MouseButton::None, 260, 3);
-    ASSERT_TRUE(hover.Pointer.ToolTip && hover.Pointer.ToolTip->Caption);
-    EXPECT_EQ(*hover.Pointer.ToolTip->Caption, "Screen exit to B, Entrance type: 3, Entrance at (40,1F)");
-    EXPECT_TRUE(e.Press(MouseButton::Left, 260, 3).PictureChanged);
-    EXPECT_EQ(std::tuple(e.Tool().Mode, e.Level().SelectedScreenExit, e.State().InScreenExitMode()),
-              std::tuple(PointerMode::SCR, 0, true));
-    e.Release();
-    EXPECT_EQ(e.Tool().Mode, PointerMode::SCX);
-}
-
-TEST(Mouse, PopupChoiceBringsTheItemToTheFront) {
-    std::vector<LevelObject> entries;
-    for (int i = 0; i < 12; ++i) entries.push_back(Obj(Five, i, 0));
-    auto withPopup = [](std::vector<PopupLine> lines) {
-        return [lines](EditorState& s) {
-            s.Level.SelectedObject = 4;
-            s.Tool.PopupOpen = true;
-            s.Tool.PopupLines = lines;
-        };
-    };
-    const std::vector<int> orders[] = {
-        {0, 1, 3, 4, 5, 6, 7, 8, 9, 2, 10, 11},  // former indices after the move
-        {0, 1, 2, 3, 4, 5, 7, 8, 9, 6, 10, 11},
-        {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}};
-    for (int line = 0; line < 3; ++line) {
-        Editor e = MakeEditor(defs, entries, {}, withPopup({{"a", 9}, {"b", 6}, {"c", 2}}));
-        const ChangeReport report = e.ChoosePopupLine(2 - line);
-        EXPECT_TRUE(report.PictureChanged && report.Pointer.Popup && !report.Pointer.Popup->Shown &&
-                    !e.Tool().PopupOpen);
-        EXPECT_EQ(e.Level().SelectedObject, 4);
-        std::vector<int> order;
-        for (const LevelObject& o : e.Level().LevelObjects) order.push_back(o.X);
-        EXPECT_EQ(order, orders[line]);
-    }
-    Editor e = MakeEditor(defs, entries, {}, withPopup({{"a", 12}, {"b", 2}}));
-    EXPECT_FALSE(e.ChoosePopupLine(0).PictureChanged);  // a line naming an entry that is gone is ignored
 }
 
 // A four-tall object at (10,2) whose width handle runs down x 223, a short
@@ -176,32 +136,6 @@ TEST(Mouse, ToolTipFollowsThePointerOrStaysAtTheBottomLeft) {
             EXPECT_EQ(std::tuple(tip.Left, tip.Top), std::tuple(c.Left, c.Top)) << c.Name;
         }
         EXPECT_EQ(!tip.Caption.value_or("").empty(), c.Captioned) << c.Name;
-    }
-}
-
-TEST(Mouse, CornerDragAcrossTwoEntriesResizesTheHeightHandleEntry) {
-    Editor e = ShapeEditor();
-    e.Press(MouseButton::Left, 223, 47);
-    EXPECT_EQ(std::tuple(e.Tool().Mode, e.Level().SelectedObject), std::tuple(PointerMode::RSA, 1));
-    e.Move(MouseButton::Left, 287, 79);
-    e.Release();
-    EXPECT_EQ(e.Level().LevelObjects[0], Obj(Five, 10, 2, 4, 4));
-    EXPECT_EQ(e.Level().LevelObjects[1], Obj(Five, 13, 1, 4, 3));
-    EXPECT_EQ(e.Tool().Mode, PointerMode::NON);
-}
-
-TEST(Mouse, ScreenExitModeIgnoresTheMiddleButtonAndSurvivesARightClick) {
-    Editor e = ShapeEditor();
-    e.Press(MouseButton::Left, 260, 3);
-    e.Release();
-    ASSERT_EQ(e.Tool().Mode, PointerMode::SCX);
-    const std::vector<LevelObject> entries = e.Level().LevelObjects;
-    for (MouseButton button : {MouseButton::Middle, MouseButton::Right}) {
-        e.Press(button, 170, 70);
-        e.Release();
-        EXPECT_EQ(e.Level().LevelObjects, entries);
-        EXPECT_EQ(std::tuple(e.Tool().Mode, e.View().Toggles.ScreenExitMode, e.State().InScreenExitMode()),
-                  std::tuple(PointerMode::SCX, true, true));
     }
 }
 

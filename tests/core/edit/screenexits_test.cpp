@@ -1,4 +1,4 @@
-// Screen exits through the Editor: the mode, create / remove / clear, moving, stepping and the boxes.
+// Screen exits through the Editor: the mode, create / remove / clear, moving and stepping.
 #include "edit/screenexits.h"
 
 #include <gtest/gtest.h>
@@ -74,33 +74,6 @@ TEST(ScreenExits, MoveAndStepStayInRange) {
         EXPECT_EQ(std::tuple(e.Level().SelectedScreenExit, e.View().H.Value, e.View().V.Value),
                   std::tuple(to, expectH[to], expectV[to]));
     }
-}
-
-TEST(ScreenExits, TextBoxStoreRule) {
-    Editor e = MakeEditor(defs, {}, {Exit(1, 1), Exit(2, 2)},
-                          [](EditorState& s) { s.Level.SelectedScreenExit = 1; });
-    const std::tuple<const char*, int> cases[] = {{"1", 0x01},  {"1F", 0x1F}, {"1F3", 0x1F},
-                                                  {"", 0},      {"G", 0},     {"1g", 1},
-                                                  {" a", 0x0A}, {"ff", 0xFF}, {"7\xC3\xA9", 7}};
-    for (auto [text, stored] : cases) {  // applied in order
-        e.StoreExitField(ExitField::EntranceX, text);
-        EXPECT_EQ(e.Level().ScreenExits[1].EntranceX, stored) << text;
-    }
-    e.StoreExitField(ExitField::EntranceY, "3");
-    auto picked = [&](ExitField field, int value) {
-        const ChangeReport out = e.PickExitValue(field, value);
-        EXPECT_TRUE(out.FieldText && out.FieldText->Field == field);
-        return out.FieldText ? out.FieldText->Text : std::string();
-    };
-    EXPECT_EQ(picked(ExitField::Destination, 0x2C), "2C");
-    EXPECT_EQ(picked(ExitField::EntranceType, 0x0B), "B");
-    EXPECT_EQ(picked(ExitField::Destination, 0x123), "123");  // too long for the box rule: not stored
-    const std::vector<ScreenExit> expected = {Exit(1, 1), ScreenExit{2, 2, 0x2C, 7, 3, 0x0B}};
-    EXPECT_EQ(e.Level().ScreenExits, expected);
-    // Without a selected exit nothing is stored.
-    Editor none = MakeEditor(defs, {}, {}, [](EditorState& s) { s.Level.SelectedScreenExit = -1; });
-    EXPECT_FALSE(none.StoreExitField(ExitField::EntranceX, "5").LevelChanged);
-    EXPECT_TRUE(none.Level().ScreenExits.empty());
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
-// The mouse wheel: notches from whole and fractional turns, the zoom menu's
-// factors, and a zoom that keeps the tile under the pointer.
+// The mouse wheel: notches from whole and fractional turns, and a zoom that
+// keeps the tile under the pointer.
 #include "edit/wheel.h"
 
 #include <gtest/gtest.h>
@@ -46,15 +46,6 @@ TEST(Wheel, TurnsBecomeWholeNotches) {
     }
 }
 
-TEST(Wheel, ZoomStepsWalkTheMenuFactors) {
-    struct Row {
-        int zoom, steps, expected;
-    } const rows[] = {{16, 1, 24}, {16, -1, 12}, {4, -1, 4}, {64, 1, 64},
-                      {8, 3, 24},  {32, -9, 4},  {10, -1, 8}};
-    for (const Row& row : rows)
-        EXPECT_EQ(StepZoom(row.zoom, row.steps), row.expected) << row.zoom << " " << row.steps;
-}
-
 // The design window: a surface of 413 x 488 pixels.
 LayoutInput Window() { return LayoutInput{845, 504}; }
 
@@ -85,17 +76,6 @@ TEST(Wheel, ZoomKeepsTheTileUnderThePointer) {
         if (row.kept) EXPECT_EQ(std::tuple(now.X, now.Y), std::tuple(under.X, under.Y)) << row.name;
         EXPECT_TRUE(report.PictureChanged && report.ScrollChanged) << row.name;
     }
-}
-
-TEST(Wheel, ScrollingStaysWithinTheRanges) {
-    Editor e = MakeEditor(defs);
-    e.Layout(Window());
-    e.WheelScroll(-3, 5);
-    EXPECT_EQ(std::tuple(e.View().H.Value, e.View().V.Value), std::tuple(0, 5));
-    e.WheelScroll(500, 500);
-    EXPECT_EQ(std::tuple(e.View().H.Value, e.View().V.Value),
-              std::tuple(e.View().H.Maximum, e.View().V.Maximum));
-    EXPECT_FALSE(e.WheelScroll(1, 1).PictureChanged);
 }
 
 }  // namespace

@@ -47,8 +47,6 @@ TEST(LevelLoad, FollowsTheTableRowOrTwoOffsets) {
     EXPECT_EQ(byOffset.Messages.at(0).Title, "Tarnloft - Substandard loading feature");
     EXPECT_EQ(byOffset.Messages.at(0).Text, "Level and sprites loaded.");
     EXPECT_FALSE(LoadLevelOffset(file.Rom, Defs(), -1, SpriteOffset).Ok);
-    EXPECT_EQ(LevelIndexCaption(0x1A, "game.smc"), "Level 1A game.smc - Tarnloft");
-    EXPECT_EQ(LevelOffsetCaption(0xABC00, 0xDEF00, "game.smc"), "0xABC00, 0xDEF00 game.smc - Tarnloft");
 }
 
 TEST(LevelLoad, FailuresLoadNothing) {

@@ -18,7 +18,6 @@ TEST(SelectionInfo, ObjectTexts) {
         std::string text;
     } const cases[] = {
         {Obj(Five, 0x27, 0x34, 12, -2), 3, 4, ledge + "(27, 34)\r\n12 * -2\r\n#3"},
-        {Obj(Five, 0xFF, 0x7F, -16, 1), 0x1C, 0x1D, ledge + "(FF, 7F)\r\n-10 * 1\r\n#1C"},
         {Obj(Five, 1, 2, -32768, 32767), 0, 1, ledge + "(1, 2)\r\n-8000 * 32767\r\n#0"},
         {Special(0x2F, 3, 4, 7, 7), 1, 2, "Special 4 byte object number X2F - \r\nKey\r\n(3, 4)\r\n#1"},
         {Sprite(0x1A3, 0x10, 0x0A), 2, 3, "Sprite number S1A3 - \r\nBat\r\n(10, A)\r\n1 * 1\r\n#2"},

@@ -1,5 +1,4 @@
-// The small shared rules: decimal boxes and digits, hex digits, float-to-int
-// clamps and the level-table row.
+// The small shared rules: decimal boxes and digits, and float-to-int clamps.
 #include "util/numbers.h"
 
 #include <gtest/gtest.h>
@@ -7,9 +6,7 @@
 #include <cmath>
 #include <limits>
 
-#include "level/levelio.h"
 #include "util/decimal.h"
-#include "util/hex.h"
 
 using namespace tarnloft;
 
@@ -34,13 +31,6 @@ TEST(DecimalBox, ReadsWholeNumbersWithinTheMaximum) {
     EXPECT_EQ(AppendDecimalDigit(12, 'x'), std::nullopt);
 }
 
-TEST(HexDigits, BothDirections) {
-    for (int v = 0; v < 16; ++v) EXPECT_EQ(HexDigitValue(HexDigit(v)), v);
-    EXPECT_EQ(HexDigitValue('f'), 15);
-    EXPECT_EQ(HexDigitValue('g'), -1);
-    EXPECT_EQ(HexDigit(0x1B), 'B');
-}
-
 TEST(FloatToInt, ClampsRoundsAndIgnoresNaN) {
     EXPECT_EQ(FloorToInt(-0.5), -1);
     EXPECT_EQ(FloorToInt(1e300), 100000000);
@@ -48,12 +38,6 @@ TEST(FloatToInt, ClampsRoundsAndIgnoresNaN) {
     EXPECT_EQ(RoundHalfEven(2.5), 2);
     EXPECT_EQ(RoundHalfEven(3.5), 4);
     EXPECT_EQ(RoundHalfEven(-1e300), -100000000);
-}
-
-TEST(LevelTable, RowOfAnIndex) {
-    EXPECT_EQ(LevelTableRow(0), LevelTablePosition);
-    EXPECT_EQ(LevelTableRow(0x1A), LevelTablePosition + 6 * 0x1A);
-    EXPECT_EQ(LevelTableRow(std::numeric_limits<uint64_t>::max()), std::nullopt);
 }
 
 }  // namespace

@@ -123,35 +123,6 @@ TEST_F(RendererTest, SlopePatterns) {
     }
 }
 
-// The first ordinary label of a pass is written in whatever foreground the
-// grid left: the button-text colour after the small grid, black otherwise.
-TEST_F(RendererTest, LabelColoursAfterTheGrid) {
-    const struct {
-        const char* Name;
-        bool SmallGrid;
-        std::vector<LevelObject> Items;
-        std::vector<const char*> Colours;  // of the labels, in order
-    } cases[] = {
-        {"small grid, two objects", true, {Obj(Five, 2, 3, 4, 1), Obj(Five, 2, 6, 4, 1)}, {"050505", "000000"}},
-        {"screen grid only", false, {Obj(Five, 2, 3, 4, 1)}, {"000000"}},
-        {"small grid, sprite first", true, {Sprite(0x1A3, 2, 3), Obj(Five, 2, 6, 4, 1)}, {"008000", "000000"}},
-    };
-    view.Zoom = 16;
-    view.SurfaceWidth = 413, view.SurfaceHeight = 488;
-    canvas.Button = Rgb{5, 5, 5};
-    for (const auto& c : cases) {
-        Draw(c.Items);  // fills the visible list
-        view.Toggles.SmallGrid = c.SmallGrid;
-        canvas.Fore = Colours::Black;
-        canvas.Calls.clear();
-        RepaintView(canvas, view, level, defs);
-        std::vector<std::string> colours;
-        for (const std::string& call : canvas.Calls)
-            if (call.rfind("Text ", 0) == 0) colours.push_back(call.substr(call.find(" fg") + 3, 6));
-        EXPECT_EQ(colours, std::vector<std::string>(c.Colours.begin(), c.Colours.end())) << c.Name;
-    }
-}
-
 TEST_F(RendererTest, TransparentOrderAndSelection) {
     view.Toggles.Transparent = true;
     view.Zoom = 12;

@@ -1,4 +1,4 @@
-// Viewport maths: item extents, tiles in view, font size, scroll clamps and the visible list.
+// Viewport maths: item extents and the visible list.
 #include "view/viewport.h"
 
 #include <gtest/gtest.h>
@@ -17,26 +17,6 @@ TEST(ViewportTest, ExtremeExtentsNeitherWrapNorOverflow) {
     ViewState view;
     view.Zoom = 64, view.V.Value = 3;
     EXPECT_EQ(std::tuple(Py(view, b.Bottom), Px(view, -32768)), std::tuple((33022 - 3) * 64, -32768 * 64));
-}
-
-TEST(ViewportTest, VisibleTilesFontSizeAndScrollClamps) {
-    const std::tuple<int, int, int, int, int, int> cases[] = {
-        {16, 413, 488, 25, 30, 6}, {4, 1020, 3, 255, 0, 2}, {8, 7, 8, 0, 1, 2},     {12, 25, 36, 2, 3, 4},
-        {24, 0, 0, 0, 0, 10},      {64, 63, 65, 0, 1, 30},  {0, 100, 100, 0, 0, -1}};
-    for (auto [zoom, width, height, wide, high, points] : cases) {
-        ViewState view;
-        view.Zoom = zoom, view.SurfaceWidth = width, view.SurfaceHeight = height;
-        EXPECT_EQ(std::tuple(VisibleTilesWide(view), VisibleTilesHigh(view)), std::tuple(wide, high)) << zoom;
-        EXPECT_TRUE(points < 0 || SurfaceFontPointSize(zoom) == points) << zoom;
-    }
-    const std::tuple<int, int, int, int, bool> clamps[] = {{5, 231, 7, 7, true},     {5, 231, 5, 5, false},
-                                                           {5, 231, -3, 0, true},    {5, 231, 400, 231, true},
-                                                           {231, 98, 231, 98, true}, {0, -10, 4, 0, false}};
-    for (auto [value, maximum, request, result, changed] : clamps) {
-        ScrollBarState bar{value, maximum};
-        EXPECT_EQ(SetScrollValue(bar, request), changed) << request;
-        EXPECT_EQ(bar.Value, result) << request;
-    }
 }
 
 TEST(ViewportTest, VisibleListUsesTheFourConditions) {
