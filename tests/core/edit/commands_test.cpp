@@ -23,7 +23,8 @@ TEST(Commands, CreateAppendsAtTheTopLeftTileClampedToTheRecord) {
                        {Nibbles, 256, Obj(Nibbles, 255, 255), 4, 0},
                        {512 + 7, 256, Sprite(7, 255, 127), 0, 3},
                        // The axis a four-byte record does not store is 2, as a reload gives it.
-                       {Wide, 0, Obj(Wide, 0, 0, 1, 2), 4, 0}};
+                       {Wide, 0, Obj(Wide, 0, 0, 1, 2), 4, 0},
+                       {Tall, 0, Obj(Tall, 0, 0, 2, 1), 4, 0}};
     for (const Case& c : cases) {
         Editor e = MakeEditor(defs, {Obj(Five, 1, 1)}, {}, [&](EditorState& s) {
             s.View.H = s.View.V = {c.scroll, 256};

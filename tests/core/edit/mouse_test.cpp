@@ -139,4 +139,30 @@ TEST(Mouse, ToolTipFollowsThePointerOrStaysAtTheBottomLeft) {
     }
 }
 
+TEST(Mouse, CornerDragAcrossTwoEntriesResizesTheHeightHandleEntry) {
+    Editor e = ShapeEditor();
+    e.Press(MouseButton::Left, 223, 47);
+    EXPECT_EQ(std::tuple(e.Tool().Mode, e.Level().SelectedObject), std::tuple(PointerMode::RSA, 1));
+    e.Move(MouseButton::Left, 287, 79);
+    e.Release();
+    EXPECT_EQ(e.Level().LevelObjects[0], Obj(Five, 10, 2, 4, 4));
+    EXPECT_EQ(e.Level().LevelObjects[1], Obj(Five, 13, 1, 4, 3));
+    EXPECT_EQ(e.Tool().Mode, PointerMode::NON);
+}
+
+TEST(Mouse, ScreenExitModeIgnoresTheMiddleButtonAndSurvivesARightClick) {
+    Editor e = ShapeEditor();
+    e.Press(MouseButton::Left, 260, 3);
+    e.Release();
+    ASSERT_EQ(e.Tool().Mode, PointerMode::SCX);
+    const std::vector<LevelObject> entries = e.Level().LevelObjects;
+    for (MouseButton button : {MouseButton::Middle, MouseButton::Right}) {
+        e.Press(button, 170, 70);
+        e.Release();
+        EXPECT_EQ(e.Level().LevelObjects, entries);
+        EXPECT_EQ(std::tuple(e.Tool().Mode, e.View().Toggles.ScreenExitMode, e.State().InScreenExitMode()),
+                  std::tuple(PointerMode::SCX, true, true));
+    }
+}
+
 }  // namespace
