@@ -124,27 +124,4 @@ TEST(EditMenu, TypingIntoAnExitBoxIsOneStep) {
     QTest::keyClick(x, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(state.Level.ScreenExits[0].EntranceX, 3);
     EXPECT_EQ(x->text(), "3");
-    // Typing that ends on the value it started from leaves no step.
-    QTest::keyClick(x, Qt::Key_Y, Qt::ControlModifier);
-    x->selectAll();
-    QTest::keyClicks(x, "7");
-    EXPECT_EQ(window->Session().History().count(), 2);
-    QTest::keyClick(x, Qt::Key_Backspace);
-    QTest::keyClicks(x, "1F");
-    EXPECT_EQ(window->Session().History().count(), 1);
-    EXPECT_EQ(Items(window), "&Undo Edit Exit+ &Redo-");
-}
-
-TEST(EditMenu, TheHistoryKeepsTheLatestThousandSteps) {
-    StartedWindow w;
-    REQUIRE_STARTED(w);
-    MainWindow* window = w.Window.get();
-    EditorSession& session = window->Session();
-    auto header = [](int i) {
-        return HeaderBytesArray{uint8_t(i & 0xFF), uint8_t(i >> 8), 0, 0, 0, 0, 0, 0, 0, 1};
-    };
-    for (int i = 0; i <= HistoryLimit; ++i) session.Apply(&Editor::SetHeader, header(i));
-    EXPECT_EQ(session.History().count(), HistoryLimit);
-    while (session.History().canUndo()) session.History().undo();
-    EXPECT_EQ(window->State().Level.HeaderBytes, header(0));
 }

@@ -32,49 +32,6 @@ int CountPixels(const QImage& image, QColor colour, QRect area) {
 
 }  // namespace
 
-TEST(QtCanvas, FillStylesFillOrLeaveTheInterior) {
-    struct Case {
-        FillStyle Style;
-        int MinFilled, MaxFilled;  // interior pixels in the fill colour, of 14 x 14
-    };
-    const Case cases[] = {
-        {FillStyle::Solid, 196, 196}, {FillStyle::Transparent, 0, 0}, {FillStyle::DiagonalCross, 20, 150}};
-    for (const Case& c : cases) {
-        QImage image = Blank();
-        {
-            QtCanvas canvas(image, 6, Background, Qt::black);
-            canvas.Clear();
-            canvas.SetFillColour(Rgb{0, 200, 0});
-            canvas.SetFillStyle(c.Style);
-            canvas.Box(8, 8, 24, 24);
-        }
-        const int filled = CountPixels(image, QColor(0, 200, 0), QRect(9, 9, 14, 14));
-        EXPECT_GE(filled, c.MinFilled) << int(c.Style);
-        EXPECT_LE(filled, c.MaxFilled) << int(c.Style);
-        // Outline in the foreground colour, background outside.
-        EXPECT_EQ(image.pixelColor(8, 16), QColor(Qt::black));
-        EXPECT_EQ(image.pixelColor(2, 2), Background);
-    }
-}
-
-TEST(QtCanvas, DashedAndWideLines) {
-    QImage image = Blank(100, 20);
-    {
-        QtCanvas canvas(image, 6, Background, Qt::black);
-        canvas.SetDrawStyle(DrawStyle::Dashed);
-        canvas.Line(0, 5, 99, 5);
-        canvas.SetDrawStyle(DrawStyle::Solid);
-        canvas.SetLineWidth(2);
-        canvas.Line(0, 12, 99, 12);
-    }
-    const int dashed = CountPixels(image, Qt::black, QRect(0, 5, 100, 1));
-    EXPECT_GT(dashed, 20);
-    EXPECT_LT(dashed, 90);
-    // Two pixels thick, unbroken.
-    EXPECT_EQ(CountPixels(image, Qt::black, QRect(50, 8, 1, 10)), 2);
-    EXPECT_GE(CountPixels(image, Qt::black, QRect(0, 8, 100, 10)), 196);
-}
-
 TEST(QtCanvas, TextStaysInsideItsRectangleAndUsesTheForeground) {
     QImage image = Blank(200, 60);
     {
