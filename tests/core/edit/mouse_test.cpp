@@ -139,6 +139,34 @@ TEST(Mouse, ToolTipFollowsThePointerOrStaysAtTheBottomLeft) {
     }
 }
 
+TEST(Mouse, PopupChoiceBringsTheItemToTheFront) {
+    std::vector<LevelObject> entries;
+    for (int i = 0; i < 12; ++i) entries.push_back(Obj(Five, i, 0));
+    auto withPopup = [](std::vector<PopupLine> lines) {
+        return [lines](EditorState& s) {
+            s.Level.SelectedObject = 4;
+            s.Tool.PopupOpen = true;
+            s.Tool.PopupLines = lines;
+        };
+    };
+    const std::vector<int> orders[] = {
+        {0, 1, 3, 4, 5, 6, 7, 8, 9, 2, 10, 11},  // former indices after the move
+        {0, 1, 2, 3, 4, 5, 7, 8, 9, 6, 10, 11},
+        {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}};
+    for (int line = 0; line < 3; ++line) {
+        Editor e = MakeEditor(defs, entries, {}, withPopup({{"a", 9}, {"b", 6}, {"c", 2}}));
+        const ChangeReport report = e.ChoosePopupLine(2 - line);
+        EXPECT_TRUE(report.PictureChanged && report.Pointer.Popup && !report.Pointer.Popup->Shown &&
+                    !e.Tool().PopupOpen);
+        EXPECT_EQ(e.Level().SelectedObject, 4);
+        std::vector<int> order;
+        for (const LevelObject& o : e.Level().LevelObjects) order.push_back(o.X);
+        EXPECT_EQ(order, orders[line]);
+    }
+    Editor e = MakeEditor(defs, entries, {}, withPopup({{"a", 12}, {"b", 2}}));
+    EXPECT_FALSE(e.ChoosePopupLine(0).PictureChanged);  // a line naming an entry that is gone is ignored
+}
+
 TEST(Mouse, CornerDragAcrossTwoEntriesResizesTheHeightHandleEntry) {
     Editor e = ShapeEditor();
     e.Press(MouseButton::Left, 223, 47);

@@ -125,3 +125,17 @@ TEST(EditMenu, TypingIntoAnExitBoxIsOneStep) {
     EXPECT_EQ(state.Level.ScreenExits[0].EntranceX, 3);
     EXPECT_EQ(x->text(), "3");
 }
+
+TEST(EditMenu, TheHistoryKeepsTheLatestThousandSteps) {
+    StartedWindow w;
+    REQUIRE_STARTED(w);
+    MainWindow* window = w.Window.get();
+    EditorSession& session = window->Session();
+    auto header = [](int i) {
+        return HeaderBytesArray{uint8_t(i & 0xFF), uint8_t(i >> 8), 0, 0, 0, 0, 0, 0, 0, 1};
+    };
+    for (int i = 0; i <= HistoryLimit; ++i) session.Apply(&Editor::SetHeader, header(i));
+    EXPECT_EQ(session.History().count(), HistoryLimit);
+    while (session.History().canUndo()) session.History().undo();
+    EXPECT_EQ(window->State().Level.HeaderBytes, header(0));
+}
