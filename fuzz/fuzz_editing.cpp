@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "catalogue/datafolder.h"
 #include "catalogue/definitionfiles.h"
 #include "editops.h"
 #include "editsession.h"
@@ -71,13 +72,6 @@ void PrintTally() {
     if (fixture) unlink(fixture->Path.c_str());
 }
 
-std::string ExecutableFolder() {
-    char buffer[4096];
-    ssize_t length = readlink("/proc/self/exe", buffer, sizeof buffer - 1);
-    std::string path = length > 0 ? std::string(buffer, static_cast<size_t>(length)) : ".";
-    return path.substr(0, path.rfind('/'));
-}
-
 [[noreturn]] void SetupFailed(const std::string& why) {
     std::fprintf(stderr, "editing fuzzer: %s\n", why.c_str());
     std::exit(1);
@@ -95,18 +89,20 @@ void SaveAndCheck(EditSession& session) {
     if (auto broken = CheckSave(fixture->Rom, fixture->Defs, saved, result, before)) Fail(*broken);
 }
 
-// What the user sees must be what a save measures.
-void CheckCounters(const EditSession& session) {
+// What the user sees must be what a save measures, and every change of the
+// level must be declared to the history.
+void CheckSession(const EditSession& session) {
     const LevelModel& level = session.Level();
     if (level.ObjectBytesUsed != MeasureObjectBytes(fixture->Defs, level) ||
         level.SpriteBytesUsed != MeasureSpriteBytes(level))
         Fail("the byte counters differ from the bytes the level needs");
+    if (session.Broken()) Fail(*session.Broken());
 }
 
 }  // namespace
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    const std::string folder = ExecutableFolder();
+extern "C" int LLVMFuzzerInitialize(int*, char*** argv) {
+    const std::string folder = ExecutableFolder((*argv)[0]);
     DefinitionLoad defs = LoadDefinitionFiles(folder);
     if (!defs.Ok) SetupFailed(defs.Error);
     fixture = new Fixture();
@@ -141,7 +137,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         trace.push_back(op.Name);
         op.Run(session, in, SaveAndCheck);
         ++tally.Operations;
-        CheckCounters(session);
+        CheckSession(session);
     }
     return 0;
 }

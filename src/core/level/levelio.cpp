@@ -63,7 +63,8 @@ LoadResult Failed(LoadResult result) {
 
 std::optional<int64_t> LevelTableRow(uint64_t index) {
     const uint64_t maxIndex =
-        static_cast<uint64_t>(std::numeric_limits<int64_t>::max() - LevelTablePosition) / LevelTableRowSize - 1;
+        static_cast<uint64_t>(std::numeric_limits<int64_t>::max() - LevelTablePosition) / LevelTableRowSize -
+        1;
     if (index > maxIndex) return std::nullopt;
     return LevelTablePosition + LevelTableRowSize * static_cast<int64_t>(index);
 }
@@ -200,15 +201,6 @@ SaveResult SaveLevel(RomImage& rom, const Catalogues& defs, const LevelModel& le
     result.Ok = true;
     result.Report = {"Tarnloft", "Level saved succesfully."};
     return result;
-}
-
-std::string LevelIndexCaption(int64_t index, const std::string& romFileName) {
-    return "Level " + Hex32(static_cast<int32_t>(index)) + " " + romFileName + " - Tarnloft";
-}
-
-std::string LevelOffsetCaption(int64_t levelOffset, int64_t spriteOffset, const std::string& romFileName) {
-    return "0x" + Hex32(static_cast<int32_t>(levelOffset)) + ", 0x" +
-           Hex32(static_cast<int32_t>(spriteOffset)) + " " + romFileName + " - Tarnloft";
 }
 
 }  // namespace tarnloft

@@ -24,7 +24,7 @@ struct LoadResult {
     bool Ok = false;          // false: nothing loaded, keep the previous level
     bool EndProgram = false;  // an undefined object number: show Messages, then end
     LevelModel Level;         // valid when Ok
-    MessageList Messages;        // shown in order whether or not Ok (bank warnings, errors)
+    MessageList Messages;     // shown in order whether or not Ok (bank warnings, errors)
 };
 
 LoadResult LoadLevelIndex(const RomImage& rom, const Catalogues& defs, int64_t index);
@@ -39,9 +39,5 @@ struct SaveResult {
 // Checks both budgets and every record before writing anything; then writes
 // each stream's whole extent with one call.
 SaveResult SaveLevel(RomImage& rom, const Catalogues& defs, const LevelModel& level);
-
-// Window captions after a load.
-std::string LevelIndexCaption(int64_t index, const std::string& romFileName);
-std::string LevelOffsetCaption(int64_t levelOffset, int64_t spriteOffset, const std::string& romFileName);
 
 }  // namespace tarnloft

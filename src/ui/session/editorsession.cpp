@@ -10,24 +10,28 @@ EditorSession::EditorSession(QObject* parent) : QObject(parent) {
     recorder_.Restart(editor_);
 }
 
-void EditorSession::Record(EditKind kind, const ChangeReport& report) {
-    if (restoring_) {
-        // The panels echo the restored values back (the exit boxes store their text).
-        recorder_.Restart(editor_);
-        return;
-    }
-    if (kind == EditKind::NewLevel) history_.clear();
-    if (std::optional<HistoryStep> step = recorder_.Record(kind, editor_, report))
+void EditorSession::Announce(const ChangeReport& report) {
+    if (report.Role == StepRole::NewLevel) history_.clear();
+    if (std::optional<HistoryStep> step = recorder_.Record(editor_, report))
         history_.push(new UndoStep(*this, std::move(*step)));
+    emit Changed(report);
 }
 
-void EditorSession::RestoreStep(const EditorSnapshot& snapshot) {
-    const bool nested = restoring_;
-    restoring_ = true;
-    const ChangeReport report = editor_.Restore(snapshot);
-    recorder_.Restart(editor_);
-    emit Changed(report);
-    restoring_ = nested;
+void EditorSession::RestoreStep(const EditorSnapshot& snapshot) { Announce(editor_.Restore(snapshot)); }
+
+void EditorSession::Undo() {
+    if (!HistoryPaused(editor_)) return history_.undo();
+    if (std::optional<EditorSnapshot> pressed = recorder_.DropDrag()) RestoreStep(*pressed);
 }
+
+void EditorSession::Redo() {
+    if (!HistoryPaused(editor_)) history_.redo();
+}
+
+bool EditorSession::CanUndo() const {
+    return HistoryPaused(editor_) ? editor_.Tool().Dragging() : history_.canUndo();
+}
+
+bool EditorSession::CanRedo() const { return !HistoryPaused(editor_) && history_.canRedo(); }
 
 }  // namespace tarnloft

@@ -2,7 +2,8 @@
 // with one Qt signal that carries the ChangeReport of every operation. The
 // window, the panels and the surface call its operations and listen to
 // Changed; none of them changes the level or the view in any other way.
-// Operations that change the level become steps of the undo history.
+// Each report says how its operation enters the undo history, which the
+// session keeps.
 #pragma once
 #include <QObject>
 #include <QUndoStack>
@@ -25,38 +26,40 @@ public:
     void SetDefs(Catalogues defs) { defs_ = std::move(defs); }
     RomImage& Rom() { return rom_; }
     const RomImage& Rom() const { return rom_; }
-    const Editor& Edit() const { return editor_; }
     const EditorState& State() const { return editor_.State(); }
 
-    // Runs one editor operation and announces its report. The operation
-    // receives the Editor; e.g. session.Apply(&Editor::Remove).
+    // Runs one editor operation, records it in the history and announces
+    // its report; e.g. session.Apply(&Editor::Remove).
     template <typename Operation, typename... Args>
     ChangeReport Apply(Operation operation, Args&&... args) {
         ChangeReport report = (editor_.*operation)(std::forward<Args>(args)...);
-        Record(KindOf(operation), report);
-        emit Changed(report);
+        Announce(report);
         return report;
     }
 
     // The undo history of the level on screen.
     QUndoStack& History() { return history_; }
+    // Ctrl+Z and Ctrl+Y. While a button is held, undo only drops an open
+    // drag and redo does nothing.
+    void Undo();
+    void Redo();
+    bool CanUndo() const;
+    bool CanRedo() const;
     // Puts back the level and selection of one side of a step (undo, redo).
     void RestoreStep(const EditorSnapshot& snapshot);
 
 signals:
-    // After every operation, with what it changed. Slots run in the order
-    // they were connected: the window (messages, layout) first.
+    // After every operation, with what it changed.
     void Changed(const tarnloft::ChangeReport& report);
 
 private:
-    void Record(EditKind kind, const ChangeReport& report);
+    void Announce(const ChangeReport& report);
 
     Catalogues defs_;
     RomImage rom_;
     Editor editor_{defs_};
     QUndoStack history_;
     StepRecorder recorder_;
-    bool restoring_ = false;  // operations that follow a restore are not steps
 };
 
 }  // namespace tarnloft

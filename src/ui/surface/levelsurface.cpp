@@ -17,6 +17,10 @@ namespace tarnloft {
 
 namespace {
 
+// Where the popup list and the hover label wait while hidden.
+constexpr int HiddenPopupTop = -512;
+constexpr int HiddenToolTipTop = -32;
+
 Qt::CursorShape CursorOf(PointerShape shape) {
     switch (shape) {
         case PointerShape::Move:
@@ -63,11 +67,14 @@ LevelSurface::LevelSurface(const EditorSession& session, QWidget* parent)
     // away from the surface.
     toolTip_->setAttribute(Qt::WA_TransparentForMouseEvents);
     toolTip_->move(0, HiddenToolTipTop);
+    connect(&session_, &EditorSession::Changed, this, &LevelSurface::ShowReport);
 }
 
 QImage& LevelSurface::Picture() {
-    if (picture_.size() != size()) {
-        picture_ = QImage(size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    const ViewState& view = session_.State().View;
+    const QSize wanted = QSize(view.SurfaceWidth, view.SurfaceHeight).expandedTo(QSize(1, 1));
+    if (picture_.size() != wanted) {
+        picture_ = QImage(wanted, QImage::Format_RGB32);
         picture_.fill(palette().color(QPalette::Button));
     }
     return picture_;

@@ -26,7 +26,7 @@ struct Recorded {
     template <typename Operation, typename... Args>
     void Do(Operation operation, Args&&... args) {
         const ChangeReport report = (editor.*operation)(std::forward<Args>(args)...);
-        if (std::optional<HistoryStep> step = recorder.Record(KindOf(operation), editor, report))
+        if (std::optional<HistoryStep> step = recorder.Record(editor, report))
             steps.push_back(std::move(*step));
     }
     void Drag(double x1, double y1, double x2, double y2) {

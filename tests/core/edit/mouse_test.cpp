@@ -19,10 +19,10 @@ TEST(Mouse, ClampDraggedExtentKeepsStorableExtents) {
         LevelObject entry;
         Axis axis;
         int dragged, stored;
-    } const cases[] = {{five, V, 0, 1},      {five, V, -1, -2},          {five, V, -128, -127},
-                       {five, H, 5000, 128}, {nibbles, H, 0, 1},         {nibbles, V, -5, 1},
-                       {nibbles, H, 17, 16}, {wide, H, -200, -129},      {wide, V, 9, 2},
-                       {Sprite(3, 1, 1), H, 9, 1}, {Obj(Undefined, 1, 1), V, 9, 1}};
+    } const cases[] = {
+        {five, V, 0, 1},    {five, V, -1, -2},          {five, V, -128, -127},          {five, H, 5000, 128},
+        {nibbles, H, 0, 1}, {nibbles, V, -5, 1},        {nibbles, H, 17, 16},           {wide, H, -200, -129},
+        {wide, V, 9, 2},    {Sprite(3, 1, 1), H, 9, 1}, {Obj(Undefined, 1, 1), V, 9, 1}};
     for (const Case& c : cases)
         EXPECT_EQ(ClampDraggedExtent(defs, c.entry, c.dragged, c.axis), c.stored)
             << int(c.entry.Number) << (c.axis == H ? " H " : " V ") << c.dragged;
@@ -170,26 +170,26 @@ TEST(Mouse, PopupChoiceBringsTheItemToTheFront) {
 TEST(Mouse, CornerDragAcrossTwoEntriesResizesTheHeightHandleEntry) {
     Editor e = ShapeEditor();
     e.Press(MouseButton::Left, 223, 47);
-    EXPECT_EQ(std::tuple(e.Tool().Mode, e.Level().SelectedObject), std::tuple(PointerMode::RSA, 1));
+    EXPECT_EQ(std::tuple(e.Tool().Mode, e.Level().SelectedObject), std::tuple(PointerMode::ResizingBoth, 1));
     e.Move(MouseButton::Left, 287, 79);
     e.Release();
     EXPECT_EQ(e.Level().LevelObjects[0], Obj(Five, 10, 2, 4, 4));
     EXPECT_EQ(e.Level().LevelObjects[1], Obj(Five, 13, 1, 4, 3));
-    EXPECT_EQ(e.Tool().Mode, PointerMode::NON);
+    EXPECT_EQ(e.Tool().Mode, PointerMode::Idle);
 }
 
 TEST(Mouse, ScreenExitModeIgnoresTheMiddleButtonAndSurvivesARightClick) {
     Editor e = ShapeEditor();
     e.Press(MouseButton::Left, 260, 3);
     e.Release();
-    ASSERT_EQ(e.Tool().Mode, PointerMode::SCX);
+    ASSERT_EQ(e.Tool().Mode, PointerMode::ExitEditing);
     const std::vector<LevelObject> entries = e.Level().LevelObjects;
     for (MouseButton button : {MouseButton::Middle, MouseButton::Right}) {
         e.Press(button, 170, 70);
         e.Release();
         EXPECT_EQ(e.Level().LevelObjects, entries);
-        EXPECT_EQ(std::tuple(e.Tool().Mode, e.View().Toggles.ScreenExitMode, e.State().InScreenExitMode()),
-                  std::tuple(PointerMode::SCX, true, true));
+        EXPECT_EQ(std::tuple(e.Tool().Mode, e.State().InScreenExitMode()),
+                  std::tuple(PointerMode::ExitEditing, true));
     }
 }
 

@@ -20,8 +20,7 @@ TEST(ScreenExits, ModeCreateRemoveAndClear) {
         });
     const LevelModel& level = e.Level();
     EXPECT_TRUE(e.ToggleScreenExitMode().ExitInfoChanged);
-    EXPECT_TRUE(e.Tool().Mode == PointerMode::SCX && e.View().Toggles.ScreenExitMode &&
-                e.Tool().ExitEditorEnabled);
+    EXPECT_TRUE(e.Tool().Mode == PointerMode::ExitEditing && e.State().ExitEditorEnabled());
     EXPECT_EQ(level.SelectedScreenExit, 0);
     e.Create(Five);  // in exit mode the object commands act on the exits
     EXPECT_EQ(level.ScreenExits, (std::vector<ScreenExit>{Exit(1, 1), Exit(2, 2), Exit(15, 6)}));
@@ -37,15 +36,14 @@ TEST(ScreenExits, ModeCreateRemoveAndClear) {
     e.Clear();
     EXPECT_EQ(std::tuple(level.LastScreenExit(), level.SelectedScreenExit, level.LastObjectIndex()),
               std::tuple(-1, -1, 1));
-    EXPECT_TRUE(e.State().InScreenExitMode() && !e.Tool().ExitEditorEnabled);
+    EXPECT_TRUE(e.State().InScreenExitMode() && !e.State().ExitEditorEnabled());
     for (const ChangeReport& again : {e.Remove(), e.Clear()}) {
         ASSERT_EQ(again.Messages.size(), 1u);
         EXPECT_EQ(again.Messages[0].Title + "|" + again.Messages[0].Text,
                   "Tarnloft|All screen exits deleted");
     }
     e.ToggleScreenExitMode();
-    EXPECT_FALSE(e.Tool().Mode != PointerMode::NON || e.View().Toggles.ScreenExitMode ||
-                 e.State().InScreenExitMode());
+    EXPECT_FALSE(e.Tool().Mode != PointerMode::Idle || e.State().InScreenExitMode());
 }
 
 TEST(ScreenExits, MoveAndStepStayInRange) {

@@ -57,7 +57,7 @@ TEST(ScreenExitFrame, ByteCountFollowsALevelWithoutExits) {
     window->Session().Apply(&Editor::Reset, withExit);
     const int64_t used = window->State().Level.ObjectBytesUsed;
     EXPECT_EQ(usage->text().toStdString(), std::to_string(used) + "/" + std::to_string(used - 1));
-    // The next level has no exits: the boxes stay, the count is the new level's.
+    // The next level has no exits: empty boxes in a disabled frame, the count is the new level's.
     LevelModel next = window->State().Level;
     next.ScreenExits.clear();
     next.SelectedScreenExit = -1;
@@ -65,7 +65,8 @@ TEST(ScreenExitFrame, ByteCountFollowsALevelWithoutExits) {
     window->Session().Apply(&Editor::AdoptLevel, next);
     EXPECT_EQ(usage->text().toStdString(), std::to_string(used - 5) + "/195");
     EXPECT_EQ(usage->palette().color(QPalette::WindowText), QColor(Qt::black));
-    EXPECT_EQ(Find<QLineEdit>(window, "txtExitDestination")->text(), "3");
+    EXPECT_EQ(Find<QLineEdit>(window, "txtExitDestination")->text(), "");
+    EXPECT_FALSE(Find<QWidget>(window, "fraScreenExits")->isEnabled());
 }
 
 TEST(LevelLoading, TheLoadedMessageShowsOverTheNewLevelAndTheCaptionFollowsIt) {
