@@ -10,11 +10,8 @@
 
 #include "surface/labelcache.h"
 #include "surface/qtcanvas.h"
-#include "surface/qtcanvas_internal.h"
 
 namespace tarnloft {
-
-using namespace QtCanvasDetail;
 
 namespace {
 
@@ -91,7 +88,7 @@ bool QtCanvas::DirectText(QtCanvasLabel& entry, int left, int top, int right, in
 }
 
 void QtCanvas::FillSpan(int left, int top, int right, int bottom, uint32_t pixel) {
-    if (!ClipToPicture(left, top, right, bottom, image_.width(), image_.height())) return;
+    if (!ClipToPicture(left, top, right, bottom)) return;
     for (int y = top; y < bottom; ++y) {
         auto* row = reinterpret_cast<uint32_t*>(bits_ + y * stride_);
         std::fill(row + left, row + right, pixel);
@@ -99,7 +96,7 @@ void QtCanvas::FillSpan(int left, int top, int right, int bottom, uint32_t pixel
 }
 
 void QtCanvas::FillHatch(int left, int top, int right, int bottom, uint32_t pixel) {
-    if (!ClipToPicture(left, top, right, bottom, image_.width(), image_.height())) return;
+    if (!ClipToPicture(left, top, right, bottom)) return;
     // The hatch tile repeats every 8 pixels from the picture's origin; in
     // row y its two diagonals sit where x % 8 is y % 8 and 7 - y % 8.
     for (int y = top; y < bottom; ++y) {

@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "surface/labelcache.h"
-#include "surface/qtcanvas_internal.h"
 
 using namespace tarnloft;
 
@@ -124,7 +123,7 @@ TEST(QtCanvas, FastPathsMatchThePainterPixelForPixel) {
                 QPen pen(fore, s.Width, s.Draw == DrawStyle::Dashed ? Qt::DashLine : Qt::SolidLine);
                 pen.setCapStyle(Qt::FlatCap);
                 painter.setPen(pen);
-                painter.setBrush(QtCanvasDetail::FillBrush(s.Fill, Rgb{200, 100, 50}));
+                painter.setBrush(QtCanvas::FillBrush(s.Fill, Rgb{200, 100, 50}));
                 if (s.Kind == 'B')
                     painter.drawRect(QRectF(QPointF(s.A, s.B), QPointF(s.C, s.D)).normalized());
                 if (s.Kind == 'L') painter.drawLine(QPointF(s.A, s.B), QPointF(s.C, s.D));
