@@ -22,8 +22,8 @@
 #include "editsession.h"
 #include "level/objectstream.h"
 #include "level/spritestream.h"
-#include "scratch.h"
 #include "support/saveoracle.h"
+#include "support/testimage.h"
 
 using namespace tarnloft;
 
@@ -107,7 +107,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char*** argv) {
     if (!defs.Ok) SetupFailed(defs.Error);
     fixture = new Fixture();
     fixture->Defs = std::move(defs.Defs);
-    fixture->Path = ScratchRoot() + "/tarnloft-edit-" + std::to_string(getpid()) + ".smc";
+    fixture->Path = testimage::ScratchRoot() + "/tarnloft-edit-" + std::to_string(getpid()) + ".smc";
     const std::string command = folder + "/tarnloft_demogen " + fixture->Path + " " + folder;
     if (std::system(command.c_str()) != 0) SetupFailed("cannot run " + command);
     if (auto error = fixture->Rom.Open(fixture->Path)) SetupFailed(*error);

@@ -17,25 +17,10 @@ fail() {
     exit 1
 }
 
-# The image: level 0 holds one five-byte object 01 at (2,3), 4 x 2, and no
-# exits or sprites. Written byte by byte, so its level 0 is known exactly.
+# The image (tests/support/testimage.h): level 0 holds one five-byte object
+# 01 at (2,3), 4 x 2, and no exits or sprites.
 IMAGE="$WORK/e2e.smc"
-python3 - "$IMAGE" <<'EOF' || fail "cannot write the image"
-import sys
-image = bytearray(0x200 + 0x200000)
-table = 0xBF9C3
-# Level 0: object data at 18:8000 (file 0xC0200), sprites at 18:8100 (file 0xC0300).
-image[table:table + 6] = bytes([0x00, 0x80, 0x18, 0x00, 0x81, 0x18])
-objects = 0xC0200
-image[objects:objects + 10] = bytes(range(0x11, 0x1B))          # header
-image[objects + 10:objects + 17] = bytes([0x01, 0x00, 0x32, 0x03, 0x01,  # object 01 at (2,3), 4 x 2
-                                          0xFF, 0xFF])           # no exits
-image[objects + 0x60] = 0xEA                                     # ends the free room
-sprites = 0xC0300
-image[sprites:sprites + 2] = bytes([0xFF, 0xFF])
-image[sprites + 0x40] = 0xEA
-open(sys.argv[1], "wb").write(image)
-EOF
+"$TESTIMAGE" "$IMAGE" || fail "cannot write the image"
 cp "$IMAGE" "$WORK/original.smc"
 
 start_display || fail "Xvfb did not start"

@@ -1,14 +1,16 @@
 #!/usr/bin/env bash
 # End-to-end test: drives the real editor under Xvfb with xdotool as a user
 # would (answers the warning, types the image path into the file dialog,
-# moves an object, widens it by its handle, creates one from the catalogue
-# list, saves, adds a screen exit and types its destination, saves again)
-# and then checks the saved bytes of the image.
+# moves an object, undoes the move and saves, redoes it, widens the object
+# by its handle, creates one from the catalogue list, saves, adds a screen
+# exit and types its destination, saves again) and checks the saved bytes
+# of the image after each save.
 #
-#   run-e2e.sh <tarnloft> <tarnloft_demogen>
+#   run-e2e.sh <tarnloft> <tarnloft_testimage>
 set -uo pipefail
 
-TARNLOFT=${1:?usage: run-e2e.sh <tarnloft> <demogen>}
+TARNLOFT=${1:?usage: run-e2e.sh <tarnloft> <testimage>}
+TESTIMAGE=${2:?usage: run-e2e.sh <tarnloft> <testimage>}
 
 source "$(dirname "$0")/e2e-lib.sh"
 
@@ -33,16 +35,23 @@ find_main_window
 # 4. Select the object (box from (32,48) to (96,80) at 16x) and move it
 #    two columns right and one row down.
 drag 50 60 82 76
-# 5. Its width handle is now at x = 128: drag it three columns right.
+# 5. Undo the move and save: the image is as it was. Then redo the move.
+keys "$main" ctrl+z
+sleep 0.3
+save
+cmp -s "$IMAGE" "$WORK/original.smc" || fail "after undo and save the image is not as it was"
+keys "$main" ctrl+y
+sleep 0.3
+# 6. Its width handle is now at x = 128: drag it three columns right.
 drag 128 80 176 80
-# 6. Create object 02 from the catalogue list: filter, pick, create.
+# 7. Create object 02 from the catalogue list: filter, pick, create.
 click $((CX + 72 + 60)) $((CY + 25 + 10))
 xdotool type --delay 60 "02: "
 sleep 0.5
 click $((CX + 8 + 60)) $((CY + 81 + 9))
 click $((CX + 16 + 39)) $((CY + 448 + 18 + 12))
 
-# 7. Save, and answer the report.
+# 8. Save, and answer the report.
 save
 
 # --- The bytes: moved and widened object 01 at (4,4), 7 x 2; new object 02 at (0,0).
@@ -63,7 +72,7 @@ if saved != bytes(expected):
     sys.exit(1)
 EOF
 
-# 8. Screen Exit mode: create an exit on the screen in view (0,0), type its
+# 9. Screen Exit mode: create an exit on the screen in view (0,0), type its
 #    destination, save again.
 keys "$main" ctrl+e
 sleep 0.5
@@ -97,5 +106,5 @@ EOF
 
 quit
 
-echo "e2e passed: moved, resized, created, added a screen exit and saved; the image holds the expected bytes"
+echo "e2e passed: moved, undid, redid, resized, created, added a screen exit and saved; the image holds the expected bytes"
 echo "1 passed, 0 failed"

@@ -8,7 +8,7 @@
 #include <set>
 
 #include "check.h"
-#include "defsimage.h"
+#include "fixtures.h"
 #include "streamwalk.h"
 #include "util/hex.h"
 
@@ -16,8 +16,8 @@ using namespace tarnloft;
 
 namespace {
 
-using defstest::LevelImage;
-using testrom::Bytes;
+using testimage::Bytes;
+using testimage::LevelImage;
 
 // A: reads with 5A and 6B both four bytes (FF at 8 ends the objects, one exit
 // whose later bytes are FF, FF) or both five (FF at 10, FF): either length of
@@ -103,11 +103,11 @@ struct CheckCase {
 
 class CheckTable : public testing::TestWithParam<CheckCase> {};
 
-// 5A five bytes, 10 four bytes (testrom::Defs); 7B has no class.
+// 5A five bytes, 10 four bytes (fixture::MakeDefs); 7B has no class.
 TEST_P(CheckTable, ReportsWhyALevelDoesNotDecode) {
     const CheckCase& c = GetParam();
     const std::vector<uint8_t> image = LevelImage({c.Stream});
-    const tarnloft::LevelVerdict verdict = tarnloft::CheckLevel(image, testrom::Defs(), 0);
+    const tarnloft::LevelVerdict verdict = tarnloft::CheckLevel(image, fixture::MakeDefs(), 0);
     EXPECT_EQ(verdict.Fault ? tarnloft::Describe(*verdict.Fault) : "", c.Fault);
 }
 

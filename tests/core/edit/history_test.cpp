@@ -5,11 +5,11 @@
 
 #include <gtest/gtest.h>
 
-#include "edit/editfixture.h"
+#include "fixtures.h"
 #include "level/objectstream.h"
 #include "level/spritestream.h"
 
-using namespace editfix;
+using namespace fixture;
 
 namespace {
 

@@ -2,12 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include "edit/editfixture.h"
+#include "fixtures.h"
 #include "view/viewport.h"
 
 using namespace tarnloft;
 
-using editfix::Obj;
+using fixture::Obj;
 
 namespace {
 

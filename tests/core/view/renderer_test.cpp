@@ -5,11 +5,11 @@
 #include <cstdio>
 #include <numeric>
 
-#include "edit/editfixture.h"
+#include "fixtures.h"
 
 using namespace tarnloft;
 
-using namespace editfix;
+using namespace fixture;
 
 namespace {
 
