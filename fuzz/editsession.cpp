@@ -100,40 +100,21 @@ void EditSession::LoadOffset(int64_t levelOffset, int64_t spriteOffset) {
 
 SaveResult EditSession::Save() { return SaveLevel(rom_, defs_, Level()); }
 
-// The history as the window keeps it: steps from the same recorder, typing
-// runs folded, at most HistoryLimit steps, paused while a button is held.
-void EditSession::Undo() {
-    if (HistoryPaused(editor_)) {
-        if (std::optional<EditorSnapshot> pressed = recorder_.DropDrag()) Restore(*pressed);
-    } else if (done_ > 0) {
-        Restore(steps_[--done_].Before);
-    }
-}
+// The Edit menu, through the window's history.
+void EditSession::Undo() { Restore(history_.Undo(editor_)); }
 
-void EditSession::Redo() {
-    if (!HistoryPaused(editor_) && done_ < steps_.size()) Restore(steps_[done_++].After);
-}
+void EditSession::Redo() { Restore(history_.Redo(editor_)); }
 
-void EditSession::Push(HistoryStep step) {
-    steps_.resize(done_);
-    if (!steps_.empty() && MergeSteps(steps_.back(), step)) {
-        if (ChangesNothing(steps_.back())) steps_.pop_back();
-    } else {
-        steps_.push_back(std::move(step));
-        if (steps_.size() > static_cast<size_t>(HistoryLimit)) steps_.erase(steps_.begin());
-    }
-    done_ = steps_.size();
+void EditSession::Restore(const std::optional<EditorSnapshot>& snapshot) {
+    if (snapshot) Handle(editor_.Restore(*snapshot));
 }
-
-void EditSession::Restore(const EditorSnapshot& snapshot) { Handle(editor_.Restore(snapshot)); }
 
 // Like the window: the history follows the report's declaration, a minimum
 // size the layout asks for is granted at once, and a changed picture is
 // drawn again with the side panels' texts.
 void EditSession::Handle(const ChangeReport& report) {
     if (!broken_) broken_ = UndeclaredStep(report);
-    if (report.Role == StepRole::NewLevel) steps_.clear(), done_ = 0;
-    if (std::optional<HistoryStep> step = recorder_.Record(editor_, report)) Push(std::move(*step));
+    history_.Record(editor_, report);
     if (report.Layout) {
         if (report.Layout->ResizeWidth) clientWidth_ = report.Layout->NewWidth;
         if (report.Layout->ResizeHeight) clientHeight_ = report.Layout->NewHeight;

@@ -13,7 +13,7 @@
 
 #include "catalogue/catalogues.h"
 #include "edit/editor.h"
-#include "edit/history.h"
+#include "edit/undohistory.h"
 #include "level/levelio.h"
 #include "rom/romimage.h"
 
@@ -65,8 +65,7 @@ public:
 
 private:
     void Handle(const ChangeReport& report);
-    void Push(HistoryStep step);
-    void Restore(const EditorSnapshot& snapshot);
+    void Restore(const std::optional<EditorSnapshot>& snapshot);
     void Adopt(LoadResult&& result);
     void Repaint();
     void RemakeList();
@@ -81,9 +80,7 @@ private:
     int clientHeight_ = 504;
     bool ended_ = false;  // an undefined object number ended the program
     std::optional<std::string> broken_;
-    StepRecorder recorder_;
-    std::vector<HistoryStep> steps_;
-    size_t done_ = 0;  // steps_[0, done_) are done, the rest undone
+    UndoHistory history_{editor_};
 };
 
 }  // namespace tarnloft

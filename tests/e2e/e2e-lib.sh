@@ -2,7 +2,7 @@
 # scratch folder and display of our own, the test image, and xdotool helpers
 # that find windows, type keys and drag on the drawing surface.
 
-for tool in Xvfb xdotool python3; do
+for tool in Xvfb xdotool cmp; do
     if ! command -v "$tool" >/dev/null 2>&1; then
         echo "e2e skipped: $tool is not installed"
         exit 0
@@ -21,7 +21,14 @@ fail() {
 # 01 at (2,3), 4 x 2, and no exits or sprites.
 IMAGE="$WORK/e2e.smc"
 "$TESTIMAGE" "$IMAGE" || fail "cannot write the image"
-cp "$IMAGE" "$WORK/original.smc"
+
+# Fails unless the image holds what the builder says a stage of the script leaves.
+expect_image() {
+    "$TESTIMAGE" "$WORK/expected.smc" "$1" || fail "cannot write the expected image"
+    local differences
+    differences=$(cmp -l "$WORK/expected.smc" "$IMAGE" | head -n 8 | tr '\n' ' ')
+    [ -z "$differences" ] || fail "the image is not as expected at '$1' (byte, expected, saved, octal): $differences"
+}
 
 start_display || fail "Xvfb did not start"
 

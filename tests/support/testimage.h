@@ -71,13 +71,19 @@ inline Image LevelImage(const std::vector<std::string>& streams) {
     return image;
 }
 
-// The end-to-end scripts' image: 2 MiB of zeros; level 0 has header 11..1A,
-// one five-byte object 01 at (2,3), 4 x 2, no exits and no sprites, each
-// stream with its room of zeros up to a filler byte.
-inline Image ScriptImage() {
+// The end-to-end script's image: 2 MiB; level 0 has header 11..1A, one
+// five-byte object 01 at (2,3), 4 x 2, no exits and no sprites, each stream
+// with its room of zeros up to a filler byte. `stage` gives what the
+// script's saves leave: "saved" after its first, "exit" after its second.
+inline Image ScriptImage(const std::string& stage = "start") {
     Image image(0x200 + 0x200000, 0);
     PutLevel(image, 0, DataOffset, DataOffset + 0x100);
-    Put(image, DataOffset, Bytes("11 12 13 14 15 16 17 18 19 1A 01 00 32 03 01 FF FF"));
+    Put(image, DataOffset, Bytes("11 12 13 14 15 16 17 18 19 1A"));
+    const std::string moved = "01 00 44 06 01 02 00 00 00 00 FF ";  // 01 at (4,4), 7 x 2; 02 at (0,0)
+    Put(image, DataOffset + 10,
+        Bytes(stage == "saved"  ? moved + "FF"
+              : stage == "exit" ? moved + "00 2C 00 00 00 FF"  // an exit on screen 0,0 to level 2C
+                                : "01 00 32 03 01 FF FF"));
     Put(image, DataOffset + 0x60, {0xEA});
     Put(image, DataOffset + 0x100, Bytes("FF FF 00*62 EA"));
     return image;

@@ -1,11 +1,10 @@
-// Shared helpers of the window tests: a fresh demo image, a main window
-// started on it, and finding controls by objectName.
+// Shared helpers of the window tests: a fresh demo image, the fixture of a
+// main window started on it, and finding controls by objectName.
 #pragma once
 #include <gtest/gtest.h>
 
 #include <QAction>
 #include <QCoreApplication>
-#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -14,6 +13,7 @@
 
 #include "app/mainwindow.h"
 #include "recordingprompts.h"
+#include "support/testimage.h"
 
 using namespace tarnloft;
 
@@ -21,57 +21,29 @@ namespace uitest {
 
 inline std::string DataFolder() { return TARNLOFT_DATA_DIR; }
 
-// demo.smc in a temporary folder, made by $TARNLOFT_DEMOGEN or the generator beside the tests.
+// demo.smc in a scratch folder, made by $TARNLOFT_DEMOGEN or the generator beside the tests.
 class DemoImage {
 public:
     DemoImage() {
         const QString generator = qEnvironmentVariable(
             "TARNLOFT_DEMOGEN", QCoreApplication::applicationDirPath() + "/tarnloft_demogen");
-        path_ = dir_.filePath("demo.smc");
-        QProcess process;
-        process.start(generator, {path_, QString::fromStdString(DataFolder())});
-        if (!process.waitForFinished(60000) || process.exitCode() != 0) path_.clear();
+        ok_ = QProcess::execute(generator,
+                                {QString::fromStdString(Path()), QString::fromStdString(DataFolder())}) == 0;
     }
-    bool Ok() const { return !path_.isEmpty(); }
-    std::string Path() const { return path_.toStdString(); }
-    QByteArray Bytes() const {
-        QFile file(path_);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-    QString Folder() const { return dir_.path(); }
+    bool Ok() const { return ok_; }
+    std::string Path() const { return folder_.File("demo.smc"); }
+    testimage::Image Bytes() const { return testimage::ReadFile(Path()); }
+    QString Folder() const { return QString::fromStdString(folder_.Path()); }
     // tiny.smc beside the image, too short to hold the level table; empty when it cannot be written.
     std::string WriteTooShortImage() const {
-        QFile tiny(dir_.filePath("tiny.smc"));
-        const bool written = tiny.open(QIODevice::WriteOnly) && tiny.write(QByteArray(1024, '\0')) == 1024;
-        return written ? tiny.fileName().toStdString() : std::string();
+        const std::string tiny = folder_.File("tiny.smc");
+        return testimage::WriteFile(tiny, testimage::Image(1024, 0)) ? tiny : std::string();
     }
 
 private:
-    QTemporaryDir dir_;
-    QString path_;
+    testimage::ScratchFolder folder_;
+    bool ok_ = false;
 };
-
-// A main window started on the demo image, shown and active (for focus and shortcuts).
-struct StartedWindow {
-    RecordingPrompts Prompts;
-    DemoImage Image;
-    std::unique_ptr<MainWindow> Window;
-    bool Started = false;
-    bool Active = false;
-    StartedWindow() {
-        if (!Image.Ok()) return;
-        Window = std::make_unique<MainWindow>(Prompts, DataFolder());
-        Prompts.FileAnswers.push_back(Image.Path());
-        if (!(Started = Window->Startup())) return;
-        Window->show();
-        Window->activateWindow();
-        Active = QTest::qWaitForWindowActive(Window.get());
-    }
-};
-
-#define REQUIRE_STARTED(w)                                                                \
-    if (!(w).Image.Ok()) GTEST_SKIP() << "the demo image generator is missing or failed"; \
-    ASSERT_TRUE((w).Started)
 
 template <typename T>
 T* Find(QObject* root, const char* name) {
@@ -85,5 +57,51 @@ T* FindIndexed(QObject* root, const char* name, int index) {
         if (item->property("index").toInt() == index) return item;
     return nullptr;
 }
+
+// A main window started on the demo image, shown and active (for focus and
+// shortcuts); skipped when the demo image cannot be made.
+class WindowTest : public testing::Test {
+protected:
+    void SetUp() override {
+        if (!Image.Ok()) GTEST_SKIP() << "the demo image generator is missing or failed";
+        owned_ = std::make_unique<MainWindow>(Prompts, DataFolder());
+        window = owned_.get();
+        Prompts.FileAnswers.push_back(Image.Path());
+        ASSERT_TRUE(window->Startup());
+        window->show();
+        window->activateWindow();
+        Active = QTest::qWaitForWindowActive(window);
+    }
+
+    template <typename T = QWidget>
+    T* Find(const char* name) {
+        return uitest::Find<T>(window, name);
+    }
+    template <typename T>
+    T* Find(QObject* root, const char* name) {
+        return uitest::Find<T>(root, name);
+    }
+    void Trigger(const char* action) { Find<QAction>(action)->trigger(); }
+    const EditorState& State() const { return window->State(); }
+
+    // Puts these entries (entry 1 selected when there is one) and exits on
+    // screen, scrolled to the top left.
+    void UseLevel(std::vector<LevelObject> entries, std::vector<ScreenExit> exits = {}) {
+        EditorState state = State();
+        state.Level.LevelObjects = std::move(entries);
+        state.Level.ScreenExits = std::move(exits);
+        state.Level.SelectedObject = 1;
+        state.View.H.Value = state.View.V.Value = 0;
+        window->Session().Apply(&Editor::Reset, state);
+    }
+
+    RecordingPrompts Prompts;
+    DemoImage Image;
+    MainWindow* window = nullptr;
+    bool Active = false;
+
+private:
+    std::unique_ptr<MainWindow> owned_;
+};
 
 }  // namespace uitest

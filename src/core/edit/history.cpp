@@ -27,14 +27,6 @@ bool SameLevelContent(const LevelModel& a, const LevelModel& b) {
            a.HeaderBytes == b.HeaderBytes;
 }
 
-bool MergeSteps(HistoryStep& step, const HistoryStep& next) {
-    if (step.TypingRun < 0 || next.TypingRun != step.TypingRun) return false;
-    step.After = next.After;
-    return true;
-}
-
-bool ChangesNothing(const HistoryStep& step) { return SameLevelContent(step.Before.Level, step.After.Level); }
-
 void StepRecorder::Restart(const Editor& editor) {
     base_ = editor.Snapshot();
     dragName_.reset();

@@ -1,7 +1,7 @@
-// Undo and redo at the editor's seam: which editor operations form a step
-// of the history (each declares its StepRole and step name in its report),
-// and the level and selection before and after each step. The list of steps
-// itself lives with the window.
+// The steps of the undo history: which editor operations form a step (each
+// declares its StepRole and step name in its report), and the level and
+// selection before and after each step. UndoHistory (edit/undohistory.h)
+// keeps the list of steps.
 #pragma once
 #include <optional>
 #include <string>
@@ -34,15 +34,6 @@ struct HistoryStep {
     // fold into one step; -1 for every other step.
     int TypingRun = -1;
 };
-
-// Folds `next` into `step` when both belong to one run of typing; returns
-// whether it did. A folded step that ends where it began changes nothing.
-bool MergeSteps(HistoryStep& step, const HistoryStep& next);
-bool ChangesNothing(const HistoryStep& step);
-
-// While a button is held the history stays as it is: undo only drops an
-// open drag (StepRecorder::DropDrag), redo does nothing.
-inline bool HistoryPaused(const Editor& editor) { return editor.Tool().ButtonHeld; }
 
 // Watches the operations of one editor and hands out the finished steps.
 // A drag from press to release is one step; an operation that changes the

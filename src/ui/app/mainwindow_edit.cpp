@@ -5,6 +5,7 @@
 #include <QMenuBar>
 
 #include "app/mainwindow.h"
+#include "widgets/qtstrings.h"
 
 namespace tarnloft {
 
@@ -28,19 +29,18 @@ void MainWindow::BuildEditMenu() {
         {QKeySequence(QStringLiteral("Ctrl+Y")), QKeySequence(QStringLiteral("Ctrl+Shift+Z"))});
     connect(mnuEditUndo_, &QAction::triggered, this, [this] { session_.Undo(); });
     connect(mnuEditRedo_, &QAction::triggered, this, [this] { session_.Redo(); });
-    connect(&session_.History(), &QUndoStack::indexChanged, this, &MainWindow::ShowHistory);
-    connect(&session_.History(), &QUndoStack::cleanChanged, this, &MainWindow::ShowHistory);
     ShowHistory();
 }
 
+// After every report: the steps that undo and redo would take.
 void MainWindow::ShowHistory() {
-    const QUndoStack& history = session_.History();
-    auto show = [](QAction* action, const QString& verb, const QString& step, bool enabled) {
-        action->setText(step.isEmpty() ? verb : verb + ' ' + step);
+    auto show = [](QAction* action, const char* verb, const std::string& step, bool enabled) {
+        action->setText(QString::fromLatin1(verb) +
+                        (step.empty() ? QString() : QStringLiteral(" ") + ToQString(step)));
         action->setEnabled(enabled);
     };
-    show(mnuEditUndo_, QStringLiteral("&Undo"), history.undoText(), session_.CanUndo());
-    show(mnuEditRedo_, QStringLiteral("&Redo"), history.redoText(), session_.CanRedo());
+    show(mnuEditUndo_, "&Undo", session_.History().UndoName(), session_.CanUndo());
+    show(mnuEditRedo_, "&Redo", session_.History().RedoName(), session_.CanRedo());
 }
 
 }  // namespace tarnloft

@@ -1,37 +1,22 @@
 #include "session/editorsession.h"
 
-#include "session/undocommands.h"
-
 namespace tarnloft {
 
 EditorSession::EditorSession(QObject* parent) : QObject(parent) {
     qRegisterMetaType<tarnloft::ChangeReport>("tarnloft::ChangeReport");
-    history_.setUndoLimit(HistoryLimit);
-    recorder_.Restart(editor_);
 }
 
 void EditorSession::Announce(const ChangeReport& report) {
-    if (report.Role == StepRole::NewLevel) history_.clear();
-    if (std::optional<HistoryStep> step = recorder_.Record(editor_, report))
-        history_.push(new UndoStep(*this, std::move(*step)));
+    history_.Record(editor_, report);
     emit Changed(report);
 }
 
-void EditorSession::RestoreStep(const EditorSnapshot& snapshot) { Announce(editor_.Restore(snapshot)); }
-
-void EditorSession::Undo() {
-    if (!HistoryPaused(editor_)) return history_.undo();
-    if (std::optional<EditorSnapshot> pressed = recorder_.DropDrag()) RestoreStep(*pressed);
+void EditorSession::Restore(const std::optional<EditorSnapshot>& snapshot) {
+    if (snapshot) Announce(editor_.Restore(*snapshot));
 }
 
-void EditorSession::Redo() {
-    if (!HistoryPaused(editor_)) history_.redo();
-}
+void EditorSession::Undo() { Restore(history_.Undo(editor_)); }
 
-bool EditorSession::CanUndo() const {
-    return HistoryPaused(editor_) ? editor_.Tool().Dragging() : history_.canUndo();
-}
-
-bool EditorSession::CanRedo() const { return !HistoryPaused(editor_) && history_.canRedo(); }
+void EditorSession::Redo() { Restore(history_.Redo(editor_)); }
 
 }  // namespace tarnloft

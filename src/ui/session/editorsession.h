@@ -6,13 +6,12 @@
 // session keeps.
 #pragma once
 #include <QObject>
-#include <QUndoStack>
 #include <optional>
 #include <string>
 
 #include "catalogue/catalogues.h"
 #include "edit/editor.h"
-#include "edit/history.h"
+#include "edit/undohistory.h"
 #include "rom/romimage.h"
 
 namespace tarnloft {
@@ -37,16 +36,12 @@ public:
         return report;
     }
 
-    // The undo history of the level on screen.
-    QUndoStack& History() { return history_; }
-    // Ctrl+Z and Ctrl+Y. While a button is held, undo only drops an open
-    // drag and redo does nothing.
+    // The undo history of the level on screen, and Ctrl+Z and Ctrl+Y.
+    const UndoHistory& History() const { return history_; }
+    bool CanUndo() const { return history_.CanUndo(editor_); }
+    bool CanRedo() const { return history_.CanRedo(editor_); }
     void Undo();
     void Redo();
-    bool CanUndo() const;
-    bool CanRedo() const;
-    // Puts back the level and selection of one side of a step (undo, redo).
-    void RestoreStep(const EditorSnapshot& snapshot);
 
 signals:
     // After every operation, with what it changed.
@@ -54,12 +49,12 @@ signals:
 
 private:
     void Announce(const ChangeReport& report);
+    void Restore(const std::optional<EditorSnapshot>& snapshot);
 
     Catalogues defs_;
     RomImage rom_;
     Editor editor_{defs_};
-    QUndoStack history_;
-    StepRecorder recorder_;
+    UndoHistory history_{editor_};
 };
 
 }  // namespace tarnloft

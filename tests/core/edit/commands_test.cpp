@@ -103,25 +103,6 @@ TEST(Commands, ClearLeavesOneSurvivor) {
     }
 }
 
-// A level read from odd bytes can hold hundreds of thousands of entries;
-// clearing it must not take one pass per entry.
-TEST(Commands, ClearOfAHugeLevelLeavesTheSameSurvivorAndCounters) {
-    const int count = 300000;
-    for (int selected : {count / 2, 0}) {
-        std::vector<LevelObject> entries;
-        for (int i = 0; i < count; ++i)
-            entries.push_back(i % 3 == 2 ? Sprite(7, uint8_t(i), 1) : Obj(Five, uint8_t(i), 0));
-        Editor e = MakeEditor(defs, entries, {}, [&](EditorState& s) { s.Level.SelectedObject = selected; });
-        EXPECT_TRUE(e.Clear().PictureChanged);
-        const LevelModel& level = e.Level();
-        ASSERT_EQ(level.LastObjectIndex(), 0);
-        const LevelObject& survivor = selected ? entries.front() : entries.back();
-        EXPECT_EQ(level.LevelObjects[0], survivor);
-        EXPECT_EQ(std::tuple(level.SelectedObject, level.ObjectBytesUsed, level.SpriteBytesUsed),
-                  std::tuple(0, survivor.IsSprite ? 0 : 5, survivor.IsSprite ? 3 : 0));
-    }
-}
-
 TEST(Commands, GotoNextAndPreviousCentreWithinRange) {
     const std::tuple<int, int, int, int> cases[] = {
         {100, 40, 84, 25}, {101, 40, 86, 25}, {5, 5, 0, 0}, {255, 127, 225, 98}};

@@ -88,54 +88,44 @@ Editor ShapeEditor(const std::function<void(EditorState&)>& setup = {}) {
                       {ScreenExit{1, 0, 0x0B, 0, 0, 0}}, setup);
 }
 
-TEST(Mouse, PointerShapesAndWhichWins) {
-    const struct {
-        const char* Name;
-        double X, Y;
-        PointerShape Shape;
-    } cases[] = {
-        {"nothing", 100, 300, PointerShape::Arrow},
-        {"body", 170, 70, PointerShape::Move},
-        {"width handle", 223, 70, PointerShape::SizeWE},
-        {"height handle", 170, 95, PointerShape::SizeNS},
-        {"own corner", 223, 95, PointerShape::SizeNWSE},
-        {"width of one, height of another", 223, 47, PointerShape::SizeNWSE},
-        {"exit marker over a body", 260, 3, PointerShape::Cross},
-        {"width handle inside the exit marker", 271, 3, PointerShape::SizeWE},
-    };
-    for (const auto& c : cases) {
-        Editor e = ShapeEditor();
-        const ChangeReport hover = e.Move(MouseButton::None, c.X, c.Y);
-        ASSERT_TRUE(hover.Pointer.Shape) << c.Name;
-        EXPECT_EQ(*hover.Pointer.Shape, c.Shape) << c.Name;
-    }
-}
-
-TEST(Mouse, ToolTipFollowsThePointerOrStaysAtTheBottomLeft) {
+// The pointer shape (which wins where several apply) and the hover label,
+// which follows the pointer or stays at the bottom left.
+TEST(Mouse, PointerShapesAndTheHoverLabel) {
     using Place = ToolTipFeedback::Place;
+    const auto Arrow = PointerShape::Arrow, Move = PointerShape::Move, WE = PointerShape::SizeWE,
+               NWSE = PointerShape::SizeNWSE;
     const struct {
         const char* Name;
         bool Stationary;
         double X, Y;
+        PointerShape Shape;
         Place Placement;
         int Left, Top;
-        bool Captioned;
+        const char* Caption;
     } cases[] = {
-        {"following, over a body", false, 170.5, 70, Place::At, 186, 38, true},
-        {"following, over nothing", false, 100, 300, Place::Hide, 0, 0, false},
-        {"stationary, over a body", true, 170, 70, Place::At, 0, 480 - 16, true},
-        {"stationary, over nothing", true, 100, 300, Place::At, 0, 480 - 16, false},
+        {"nothing", false, 100, 300, Arrow, Place::Hide, 0, 0, ""},
+        {"body", false, 170.5, 70, Move, Place::At, 186, 38, "5A - Ledge"},
+        {"width handle", false, 223, 70, WE, Place::At, 239, 38, "5A - Ledge"},
+        {"height handle", false, 170, 95, PointerShape::SizeNS, Place::At, 186, 63, "5A - Ledge"},
+        {"own corner", false, 223, 95, NWSE, Place::At, 239, 63, "5A - Ledge"},
+        {"width of one, height of another", false, 223, 47, NWSE, Place::At, 239, 15, "5A - Ledge"},
+        {"exit marker over a body", false, 260, 3, PointerShape::Cross, Place::At, 276, -29,
+         "Screen exit to B, Entrance type: 0, Entrance at (0,0)"},
+        {"width handle inside the exit marker", false, 271, 3, WE, Place::At, 287, -29,
+         "Screen exit to B, Entrance type: 0, Entrance at (0,0)"},
+        {"stationary, over a body", true, 170, 70, Move, Place::At, 0, 480 - 16, "5A - Ledge"},
+        {"stationary, over nothing", true, 100, 300, Arrow, Place::At, 0, 480 - 16, ""},
     };
     for (const auto& c : cases) {
         Editor e = ShapeEditor([&](EditorState& s) { s.View.Toggles.Stationary = c.Stationary; });
         const ChangeReport hover = e.Move(MouseButton::None, c.X, c.Y);
-        ASSERT_TRUE(hover.Pointer.ToolTip) << c.Name;
+        ASSERT_TRUE(hover.Pointer.Shape && hover.Pointer.ToolTip) << c.Name;
         const ToolTipFeedback& tip = *hover.Pointer.ToolTip;
-        EXPECT_EQ(tip.Placement, c.Placement) << c.Name;
-        if (c.Placement == Place::At) {
+        EXPECT_EQ(std::tuple(*hover.Pointer.Shape, tip.Placement, tip.Caption.value_or("?")),
+                  std::tuple(c.Shape, c.Placement, std::string(c.Caption)))
+            << c.Name;
+        if (c.Placement == Place::At)
             EXPECT_EQ(std::tuple(tip.Left, tip.Top), std::tuple(c.Left, c.Top)) << c.Name;
-        }
-        EXPECT_EQ(!tip.Caption.value_or("").empty(), c.Captioned) << c.Name;
     }
 }
 

@@ -11,6 +11,8 @@
 
 using namespace uitest;
 
+using EntryPicking = WindowTest;
+
 namespace {
 
 struct PickCase {
@@ -50,19 +52,12 @@ void ExpectPicks(const PickCase& c) {
 
 }  // namespace
 
-TEST(EntryPicking, ClicksAndKeysInsideTheListPickTheFocusArrivingDoesNot) {
-    StartedWindow w;
-    REQUIRE_STARTED(w);
-    MainWindow* window = w.Window.get();
-    ASSERT_TRUE(w.Active);
-    EditorState withExit = window->State();
-    withExit.Level.ScreenExits = {ScreenExit{1, 0, 0x2C, 3, 4, 5}};
-    window->Session().Apply(&Editor::Reset, withExit);
-    const EditorState& state = window->State();
-    Find<QAction>(window, "mnuViewScreenExit")->trigger();
-    auto box = [window](const char* name) {
-        return [edit = Find<QLineEdit>(window, name)] { return edit->text(); };
-    };
+TEST_F(EntryPicking, ClicksAndKeysInsideTheListPickTheFocusArrivingDoesNot) {
+    ASSERT_TRUE(Active);
+    UseLevel(State().Level.LevelObjects, {ScreenExit{1, 0, 0x2C, 3, 4, 5}});
+    const EditorState& state = State();
+    Trigger("mnuViewScreenExit");
+    auto box = [this](const char* name) { return [edit = Find<QLineEdit>(name)] { return edit->text(); }; };
     const ScreenExit& exit = state.Level.ScreenExits[0];
     auto stored = [box](const char* name, const uint8_t& field) {
         return [shown = box(name), &field] { EXPECT_EQ(shown(), QString::fromStdString(Hex(field))); };
@@ -71,7 +66,7 @@ TEST(EntryPicking, ClicksAndKeysInsideTheListPickTheFocusArrivingDoesNot) {
                  stored("txtExitDestination", exit.Destination)});
     ExpectPicks({"entrance types", ListOf(window, "lstEntranceTypes"), box("txtEntranceType"),
                  stored("txtEntranceType", exit.EntranceType)});
-    Find<QAction>(window, "mnuViewScreenExit")->trigger();
+    Trigger("mnuViewScreenExit");
 
     auto* mainList = Find<QListWidget>(window, "lstObjects");
     mainList->setCurrentRow(7);  // the user's earlier pick in the main list

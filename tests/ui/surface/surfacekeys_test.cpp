@@ -1,6 +1,9 @@
 // The drawing surface: keys reach the editor only while it holds the focus,
-// and its picture carries the foreground from one repaint to the next.
+// its picture carries the foreground from one repaint to the next, and the
+// hover label never names what is no longer under the pointer.
+#include <QLabel>
 #include <QListWidget>
+#include <functional>
 
 #include "surface/levelsurface.h"
 #include "uitestsupport.h"
@@ -8,11 +11,42 @@
 
 using namespace uitest;
 
-TEST(SurfaceKeys, KeysThePopupListIgnoresDoNotReachTheEditor) {
-    StartedWindow w;
-    REQUIRE_STARTED(w);
-    ASSERT_TRUE(w.Active);
-    MainWindow* window = w.Window.get();
+using SurfaceKeys = WindowTest;
+using SurfacePicture = WindowTest;
+using HoverLabel = WindowTest;
+
+// Entry 0 hovered and clicked, then a change under the still pointer: the
+// label names what lies there now, and hides when nothing does.
+TEST_F(HoverLabel, FollowsWhatLiesUnderAStillPointer) {
+    QLabel* label = window->Surface()->ToolTipLabel();
+    EditorSession& session = window->Session();
+    LevelModel elsewhere;
+    elsewhere.LevelObjects = {{1, 0, 20, 20, 1, 1}};
+    const struct {
+        const char* Name;
+        std::function<void()> Change;
+        bool Shown;
+    } rows[] = {
+        {"the entry is removed", [&] { session.Apply(&Editor::Remove); }, false},
+        {"the removal is undone", [&] { session.Apply(&Editor::Remove), session.Undo(); }, true},
+        {"the view scrolls away", [&] { session.Apply(&Editor::Arrow, ArrowDirection::Down); }, false},
+        {"another level comes", [&] { session.Apply(&Editor::AdoptLevel, elsewhere); }, false},
+    };
+    for (const auto& row : rows) {
+        UseLevel({{1, 0, 2, 3, 4, 1}, {1, 0, 10, 10, 2, 2}});
+        emit window->Surface()->Moved(MouseButton::None, 40, 52);
+        session.Apply(&Editor::Press, MouseButton::Left, 40.0, 52.0);
+        session.Apply(&Editor::Release);
+        const QString hovered = label->text();
+        ASSERT_TRUE(hovered.startsWith("1 - ") && label->y() == 20) << row.Name;
+        row.Change();
+        EXPECT_EQ(label->y() == 20, row.Shown) << row.Name;
+        EXPECT_EQ(label->text(), row.Shown ? hovered : QString()) << row.Name;
+    }
+}
+
+TEST_F(SurfaceKeys, KeysThePopupListIgnoresDoNotReachTheEditor) {
+    ASSERT_TRUE(Active);
     const EditorState& state = window->State();
     LevelSurface* surface = window->Surface();
     ASSERT_GE(state.Level.LevelObjects.size(), 2u);
@@ -38,10 +72,7 @@ TEST(SurfaceKeys, KeysThePopupListIgnoresDoNotReachTheEditor) {
     EXPECT_EQ(state.View.H.Value, 6);
 }
 
-TEST(SurfacePicture, TheScreenGridTakesTheColourThePreviousPassLeft) {
-    StartedWindow w;
-    REQUIRE_STARTED(w);
-    MainWindow* window = w.Window.get();
+TEST_F(SurfacePicture, TheScreenGridTakesTheColourThePreviousPassLeft) {
     LevelSurface* surface = window->Surface();
     QPalette palette = surface->palette();
     const QColor buttonText(0, 0, 200);
