@@ -1,5 +1,7 @@
 #include "editops.h"
 
+#include "edit/wheel.h"
+
 namespace tarnloft {
 
 uint8_t OpReader::Byte() {
@@ -47,6 +49,19 @@ int64_t LevelIndex(OpReader& in) {
     const uint8_t mode = in.Byte();
     const uint16_t w = in.Word();
     return mode < 240 ? (w & 0xFF) : static_cast<int16_t>(w) * int64_t{97};
+}
+
+// What a catalogue line carries (0..1023), or no line selected.
+std::optional<int> CatalogueValue(OpReader& in) {
+    const int value = in.Word() % 1100;
+    return value < 1024 ? std::optional<int>(value) : std::nullopt;
+}
+
+// Header bytes as the header editor packs them: any ten bytes.
+HeaderBytesArray Header(OpReader& in) {
+    HeaderBytesArray bytes{};
+    for (uint8_t& b : bytes) b = in.Byte();
+    return bytes;
 }
 
 // A file offset anywhere in a 2.5 MiB range around the image.
@@ -98,13 +113,7 @@ const EditOp Ops[] = {
          s.Do(&Editor::Release);
      }},
     {"popup", [](Session& s, In& in, SaveCheck) { s.Do(&Editor::ChoosePopupLine, in.Byte() % 24); }},
-    {"listable",
-     [](Session& s, In& in, SaveCheck) {
-         uint8_t b = in.Byte();
-         s.SetListable(b & 3, b & 4);
-     }},
-    {"filter", [](Session& s, In& in, SaveCheck) { s.SetFilter(in.Text(6)); }},
-    {"create", [](Session& s, In& in, SaveCheck) { s.Create(in.Word() % 1200); }},
+    {"create", [](Session& s, In& in, SaveCheck) { s.Do(&Editor::Create, CatalogueValue(in)); }},
     {"remove", [](Session& s, In&, SaveCheck) { s.Do(&Editor::Remove); }},
     {"clear", [](Session& s, In&, SaveCheck) { s.Do(&Editor::Clear); }},
     {"goto", [](Session& s, In&, SaveCheck) { s.Do(&Editor::Goto); }},
@@ -126,13 +135,13 @@ const EditOp Ops[] = {
          ExitField field = static_cast<ExitField>(in.Byte() % 4);
          s.Do(&Editor::StoreExitField, field, in.Text(4));
      }},
-    {"destination", [](Session& s, In& in, SaveCheck) { s.Choose(ExitField::Destination, in.Word() % 300); }},
-    {"entrance type", [](Session& s, In& in, SaveCheck) { s.Choose(ExitField::EntranceType, in.Byte()); }},
-    {"header field",
+    // A line of the destination or entrance type list, or a value of no line.
+    {"pick",
      [](Session& s, In& in, SaveCheck) {
-         int field = in.Byte();
-         s.SetHeaderField(field, in.Byte());
+         ExitField field = in.Byte() & 1 ? ExitField::EntranceType : ExitField::Destination;
+         s.Do(&Editor::PickExitValue, field, in.Word() % 300);
      }},
+    {"header", [](Session& s, In& in, SaveCheck) { s.Do(&Editor::SetHeader, Header(in)); }},
     {"import header",
      [](Session& s, In& in, SaveCheck) { s.ImportHeader(static_cast<uint64_t>(LevelIndex(in))); }},
     {"zoom",
@@ -160,6 +169,16 @@ const EditOp Ops[] = {
     {"save", [](Session& s, In&, SaveCheck save) { save(s); }},
     {"undo", [](Session& s, In&, SaveCheck) { s.Undo(); }},
     {"redo", [](Session& s, In&, SaveCheck) { s.Redo(); }},
+    // The wheel: scroll by tiles, or zoom one step around the pointer.
+    {"wheel",
+     [](Session& s, In& in, SaveCheck) {
+         const int8_t columns = int8_t(in.Byte()), rows = int8_t(in.Byte());
+         double x = X(s, in), y = Y(s, in);
+         if (columns & 1)
+             s.Do(&Editor::WheelScroll, columns / 2, rows / 2);
+         else
+             s.Do(&Editor::WheelZoom, StepZoom(s.State().View.Zoom, rows < 0 ? -1 : 1), x, y, s.Client());
+     }},
 };
 
 }  // namespace

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "catalogue/cataloguelist.h"
 #include "level/header.h"
 #include "level/selectioninfo.h"
 #include "support/declaredsteps.h"
@@ -34,44 +33,11 @@ private:
     Rgb fore_ = Colours::Black;
 };
 
-template <typename T>
-const T* ItemAt(const std::vector<T>& items, size_t line) {
-    return line < items.size() ? &items[line] : nullptr;
-}
-
 }  // namespace
 
 EditSession::EditSession(RomImage& rom, const Catalogues& defs) : rom_(rom), defs_(defs), editor_(defs) {
-    RemakeList();
     LoadIndex(0);
     Do(&Editor::Layout, Client());
-}
-
-void EditSession::SetListable(int box, bool on) {
-    listable_[static_cast<size_t>(box) % listable_.size()] = on;
-    RemakeList();
-}
-
-void EditSession::SetFilter(const std::string& text) {
-    filter_ = text;
-    RemakeList();
-}
-
-void EditSession::Create(size_t line) {
-    const ListItem* item = ItemAt(list_, line);
-    Do(&Editor::Create, item ? std::optional<int>(item->Value) : std::nullopt);
-}
-
-void EditSession::Choose(ExitField field, size_t line) {
-    const auto& lines = field == ExitField::Destination ? defs_.DestinationLevels : defs_.EntranceTypes;
-    if (const ListItem* item = ItemAt(lines, line)) Do(&Editor::PickExitValue, field, item->Value);
-}
-
-void EditSession::SetHeaderField(int field, int value) {
-    const size_t index = static_cast<size_t>(field) % HeaderFieldCount;
-    LevelHeaderFields fields = UnpackHeader(Level().HeaderBytes);
-    fields.Values[index] = static_cast<uint8_t>(value % (HeaderFieldTable()[index].Max() + 1));
-    Do(&Editor::SetHeader, PackHeader(fields));
 }
 
 void EditSession::ImportHeader(uint64_t levelIndex) {
@@ -134,13 +100,6 @@ void EditSession::Repaint() {
     NullCanvas canvas;
     RepaintView(canvas, State().View, Level(), defs_);
     BuildSelectionInfo(Level(), defs_);
-}
-
-void EditSession::RemakeList() {
-    CatalogueListOptions options;
-    options.Listable = listable_;
-    options.Filter = filter_;
-    list_ = RemakeObjectList(defs_, options);
 }
 
 }  // namespace tarnloft

@@ -1,11 +1,10 @@
 // The editing fuzzer's one adapter between decoded operations and the
 // Editor: it holds what the window's session holds (the open image, the
-// catalogues, the catalogue list, the Editor and the undo history) and,
-// after each operation, does what the window does with the change report
-// (layout, repaint into a canvas that draws nothing, selection texts).
-// Nothing else in the fuzzer calls an editing operation.
+// catalogues, the Editor and the undo history) and, after each operation,
+// does what the window does with the change report (layout, repaint into a
+// canvas that draws nothing, side-panel texts). Nothing else in the fuzzer
+// calls an editing operation.
 #pragma once
-#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -39,17 +38,7 @@ public:
         return report;
     }
 
-    // The catalogue list: its three check boxes and filter, then Create with
-    // one of its lines (nothing selected when `line` is beyond the list).
-    void SetListable(int box, bool on);
-    void SetFilter(const std::string& text);
-    void Create(size_t line);
-    // A click on a line of the destination or entrance type list.
-    void Choose(ExitField field, size_t line);
-
-    // The header editor: one field set to a value (cut to the field's range),
-    // or all taken over from another level's header.
-    void SetHeaderField(int field, int value);
+    // The header editor's Import: another level's header.
     void ImportHeader(uint64_t levelIndex);
 
     void ResizeWindow(int clientWidth, int clientHeight);
@@ -68,14 +57,10 @@ private:
     void Restore(const std::optional<EditorSnapshot>& snapshot);
     void Adopt(LoadResult&& result);
     void Repaint();
-    void RemakeList();
 
     RomImage& rom_;
     const Catalogues& defs_;
     Editor editor_;
-    std::array<bool, 3> listable_{true, true, true};
-    std::string filter_;
-    std::vector<ListItem> list_;
     int clientWidth_ = 845;
     int clientHeight_ = 504;
     bool ended_ = false;  // an undefined object number ended the program

@@ -107,6 +107,13 @@ inline Image ReadFile(const std::string& path) {
     return bytes;
 }
 
+// The demo image at `path`, from the definition files in `dataFolder`, made
+// by the generator that $TARNLOFT_DEMOGEN names; false without one.
+inline bool MakeDemoImage(const std::string& path, const std::string& dataFolder) {
+    const char* generator = std::getenv("TARNLOFT_DEMOGEN");
+    return generator && std::system((std::string(generator) + " " + path + " " + dataFolder).c_str()) == 0;
+}
+
 // Memory-backed when possible: fuzzers write every input to disk.
 inline std::string ScratchRoot() { return access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp"; }
 

@@ -43,37 +43,30 @@ tarnloft::Inference Infer(const std::vector<uint8_t>& image, int count) {
     return tarnloft::InferLengths(image, levels);
 }
 
-struct InferCase {
-    const char* Name;
-    std::vector<std::string> Streams;
-    const char* Expected;
-};
-
-class InferTable : public testing::TestWithParam<InferCase> {};
-
-TEST_P(InferTable, FindsWhatTheStreamsAllow) {
-    const InferCase& c = GetParam();
-    EXPECT_EQ(Summary(Infer(LevelImage(c.Streams), int(c.Streams.size()))), c.Expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Streams, InferTable,
-    testing::Values(
+TEST(Inference, FindsWhatTheStreamsAllow) {
+    const struct {
+        const char* Name;
+        std::vector<std::string> Streams;
+        const char* Expected;
+    } cases[] = {
         // As four bytes, 04 would start a record whose screen byte FF lies below the level.
-        InferCase{"OnlyFiveBytesRead", {"5A 01 02 03 04 FF FF"}, "5A:5"},
+        {"only five bytes read", {"5A 01 02 03 04 FF FF"}, "5A:5"},
         // As five bytes, FF (at 5) would end the objects and 90 start an exit below the level.
-        InferCase{"OnlyFourBytesRead", {"5A 01 02 03 FF FF 90"}, "5A:4"},
-        InferCase{"OneLevelLeavesBothOpen", {BothOrNeither}, "5A:both 6B:both"},
-        InferCase{"TwoLevelsTogetherDecide", {BothOrNeither, SixBIsFive}, "5A:5 6B:5"},
-        InferCase{"NoLengthReconcilesTwoLevels",
-                  {"5A 01 02 03 04 FF FF", "5A 01 02 03 FF FF 90"},
-                  "5A:conflict level1"},
-        InferCase{"StreamRunsPastTheEnd", {"5A 01 02 03 04 FF FF", "6B 01 02"}, "5A:5 level1"},
+        {"only four bytes read", {"5A 01 02 03 FF FF 90"}, "5A:4"},
+        {"one level leaves both open", {BothOrNeither}, "5A:both 6B:both"},
+        {"two levels together decide", {BothOrNeither, SixBIsFive}, "5A:5 6B:5"},
+        {"no length reconciles two levels",
+         {"5A 01 02 03 04 FF FF", "5A 01 02 03 FF FF 90"},
+         "5A:conflict level1"},
+        {"a stream runs past the end", {"5A 01 02 03 04 FF FF", "6B 01 02"}, "5A:5 level1"},
         // The exit 01 FF FF FF FF does not end the list; the FF behind it does.
-        InferCase{"FFInsideAnExit", {"10 01 02 03 FF 01 FF FF FF FF FF"}, "10:4"},
-        InferCase{"SpecialAndEndAreNeverAsked", {"00 01 02 03 FF FF"}, ""},
-        InferCase{"UnusedNumberAfterTheEndIsNotCounted", {"FF FF 5A 01 02"}, ""}),
-    [](const testing::TestParamInfo<InferCase>& info) { return std::string(info.param.Name); });
+        {"FF inside an exit", {"10 01 02 03 FF 01 FF FF FF FF FF"}, "10:4"},
+        {"special and end are never asked", {"00 01 02 03 FF FF"}, ""},
+        {"an unused number after the end is not counted", {"FF FF 5A 01 02"}, ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Summary(Infer(LevelImage(c.Streams), int(c.Streams.size()))), c.Expected) << c.Name;
+}
 
 // Every level stops at a different number whose two lengths both read for a
 // long way: the search must give up within its limits, not hang.
@@ -95,32 +88,20 @@ TEST(Inference, AHugeSearchEndsWithinItsLimits) {
     EXPECT_LT(inference.DecidedCount(), int(inference.Numbers.size()));
 }
 
-struct CheckCase {
-    const char* Name;
-    const char* Stream;
-    const char* Fault;  // empty when the level decodes
-};
-
-class CheckTable : public testing::TestWithParam<CheckCase> {};
-
 // 5A five bytes, 10 four bytes (fixture::MakeDefs); 7B has no class.
-TEST_P(CheckTable, ReportsWhyALevelDoesNotDecode) {
-    const CheckCase& c = GetParam();
-    const std::vector<uint8_t> image = LevelImage({c.Stream});
-    const tarnloft::LevelVerdict verdict = tarnloft::CheckLevel(image, fixture::MakeDefs(), 0);
-    EXPECT_EQ(verdict.Fault ? tarnloft::Describe(*verdict.Fault) : "", c.Fault);
+TEST(Inference, CheckReportsWhyALevelDoesNotDecode) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"5A 01 02 03 04 10 01 02 33 FF 01 FF FF 03 04 FF", ""},
+        {"5A 01 02 03", "object 5A runs past the end of the image at file offset 0xC020D"},
+        {"10 01 02 03 FF 01 FF FF FF FF",
+         "the screen exit list runs past the end of the image at file offset 0xC0217"},
+        {"10 81 02 03 FF FF", "object 10 lies below the level at file offset 0xC020D"}};
+    for (const auto& [stream, fault] : cases) {
+        const tarnloft::LevelVerdict verdict =
+            tarnloft::CheckLevel(LevelImage({stream}), fixture::MakeDefs(), 0);
+        EXPECT_EQ(verdict.Fault ? tarnloft::Describe(*verdict.Fault) : "", fault) << stream;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Streams, CheckTable,
-    testing::Values(CheckCase{"Decodes", "5A 01 02 03 04 10 01 02 33 FF 01 FF FF 03 04 FF", ""},
-                    CheckCase{"RecordPastTheEnd", "5A 01 02 03",
-                              "object 5A runs past the end of the image at file offset 0xC020D"},
-                    CheckCase{"ExitListPastTheEnd", "10 01 02 03 FF 01 FF FF FF FF",
-                              "the screen exit list runs past the end of the image at file offset 0xC0217"},
-                    CheckCase{"ObjectBelowTheLevel", "10 81 02 03 FF FF",
-                              "object 10 lies below the level at file offset 0xC020D"}),
-    [](const testing::TestParamInfo<CheckCase>& info) { return std::string(info.param.Name); });
 
 }  // namespace
 

@@ -4,8 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QCoreApplication>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
@@ -21,15 +19,10 @@ namespace uitest {
 
 inline std::string DataFolder() { return TARNLOFT_DATA_DIR; }
 
-// demo.smc in a scratch folder, made by $TARNLOFT_DEMOGEN or the generator beside the tests.
+// demo.smc in a scratch folder.
 class DemoImage {
 public:
-    DemoImage() {
-        const QString generator = qEnvironmentVariable(
-            "TARNLOFT_DEMOGEN", QCoreApplication::applicationDirPath() + "/tarnloft_demogen");
-        ok_ = QProcess::execute(generator,
-                                {QString::fromStdString(Path()), QString::fromStdString(DataFolder())}) == 0;
-    }
+    DemoImage() : ok_(testimage::MakeDemoImage(Path(), DataFolder())) {}
     bool Ok() const { return ok_; }
     std::string Path() const { return folder_.File("demo.smc"); }
     testimage::Image Bytes() const { return testimage::ReadFile(Path()); }

@@ -107,6 +107,8 @@ TEST(HistoryStep, EveryLevelEditIsOneStepThatRestoresBothWays) {
     }
 }
 
+// A drag that ends where it began, one that a load cuts short, and
+// operations of no step of their own.
 TEST(HistoryStep, OperationsThatChangeNoLevelAreNone) {
     const EditRow rows[] = {
         {"a selecting click", false, [](Recorded& r) { r.Drag(40, 56, 40, 56); }},
@@ -124,27 +126,16 @@ TEST(HistoryStep, OperationsThatChangeNoLevelAreNone) {
              r.Do(&Editor::AdoptLevel, r.editor.Level());
              r.Do(&Editor::Release);
          }},
-        {"a popup's first line", false,
-         [](Recorded& r) {
-             r.Do(&Editor::Press, MouseButton::Right, 56.0, 56.0);
-             r.Do(&Editor::ChoosePopupLine, 0);
-         }},
         {"the header as it was", false,
          [](Recorded& r) {
              r.Do(&Editor::SetHeader, HeaderBytesArray{1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
          }},
-        {"an exit field stored again", true,
-         [](Recorded& r) { r.Do(&Editor::StoreExitField, ExitField::Destination, std::string("5")); }},
-        {"three characters in an exit box", true,
-         [](Recorded& r) { r.Do(&Editor::StoreExitField, ExitField::Destination, std::string("123")); }},
         {"the view and the selection", false,
          [](Recorded& r) {
              r.Do(&Editor::Next);
              r.Do(&Editor::Arrow, ArrowDirection::Down);
-             r.Do(&Editor::WheelScroll, 3, 3);
              r.Do(&Editor::Toggle, ViewToggle::SmallGrid);
          }},
-        {"a refused create", false, [](Recorded& r) { r.Do(&Editor::Create, std::optional<int>()); }},
     };
     for (const EditRow& row : rows) {
         Recorded r(StartEditor(row.exitMode));
