@@ -6,13 +6,16 @@
 // led to it.
 //
 // The demo image is generated at start by tarnloft_demogen from the
-// definition files beside this executable.
+// definition files beside this executable. Built with TARNLOFT_REPLAY it
+// runs without the fuzzing engine over the input files and folders named
+// on its command line (make test replays fuzz/seeds/editing so).
 #include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -62,13 +65,11 @@ int savesLeft = 0;
 void PrintTally() {
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - tally.Start).count();
-    std::fprintf(stderr,
-                 "editing fuzzer: %llu operations (%.0f per second), %llu saves checked, %llu of them "
-                 "refused\n",
-                 static_cast<unsigned long long>(tally.Operations),
-                 seconds > 0 ? tally.Operations / seconds : 0.0,
-                 static_cast<unsigned long long>(tally.SavesChecked),
-                 static_cast<unsigned long long>(tally.SavesRefused));
+    std::fprintf(
+        stderr,
+        "editing fuzzer: %.0f operations (%.0f per second), %.0f saves checked, %.0f of them refused\n",
+        double(tally.Operations), tally.Operations / std::max(seconds, 1e-9), double(tally.SavesChecked),
+        double(tally.SavesRefused));
     if (fixture) unlink(fixture->Path.c_str());
 }
 
@@ -141,3 +142,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     return 0;
 }
+
+#ifdef TARNLOFT_REPLAY
+int main(int argc, char** argv) {
+    LLVMFuzzerInitialize(&argc, &argv);
+    std::vector<std::string> inputs;
+    for (int i = 1; i < argc; ++i) {
+        if (!std::filesystem::is_directory(argv[i]))
+            inputs.push_back(argv[i]);
+        else
+            for (const auto& entry : std::filesystem::directory_iterator(argv[i]))
+                inputs.push_back(entry.path());
+    }
+    for (const std::string& input : inputs) {
+        const testimage::Image bytes = testimage::ReadFile(input);
+        LLVMFuzzerTestOneInput(bytes.data(), bytes.size());
+    }
+    return inputs.empty() ? 1 : 0;
+}
+#endif

@@ -79,24 +79,14 @@ find_main_window() {
 # Presses at (x1, y1) of the surface, moves in steps to (x2, y2), releases.
 drag() {
     local x1=$1 y1=$2 x2=$3 y2=$4 i
-    xdotool mousemove $((SX + x1)) $((SY + y1))
-    sleep 0.2
-    xdotool mousedown 1
-    sleep 0.2
+    xdotool mousemove $((SX + x1)) $((SY + y1)) sleep 0.2 mousedown 1 sleep 0.2
     for i in 1 2 3 4; do
-        xdotool mousemove $((SX + x1 + (x2 - x1) * i / 4)) $((SY + y1 + (y2 - y1) * i / 4))
-        sleep 0.1
+        xdotool mousemove $((SX + x1 + (x2 - x1) * i / 4)) $((SY + y1 + (y2 - y1) * i / 4)) sleep 0.1
     done
-    xdotool mouseup 1
-    sleep 0.3
+    xdotool mouseup 1 sleep 0.3
 }
 
-click() {
-    xdotool mousemove "$1" "$2"
-    sleep 0.2
-    xdotool click 1
-    sleep 0.3
-}
+click() { xdotool mousemove "$1" "$2" sleep 0.2 click 1 sleep 0.3; }
 
 # Ctrl+S, then answers the save report.
 save() {

@@ -8,8 +8,9 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstdio>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -90,21 +91,14 @@ inline Image ScriptImage(const std::string& stage = "start") {
 }
 
 inline bool WriteFile(const std::string& path, const Image& bytes) {
-    std::FILE* f = std::fopen(path.c_str(), "wb");
-    if (!f) return false;
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-    return std::fclose(f) == 0 && written;
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    return bool(
+        out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size())).flush());
 }
 
 inline Image ReadFile(const std::string& path) {
-    Image bytes;
-    std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f) return bytes;
-    uint8_t buffer[65536];
-    for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, f)) > 0;)
-        bytes.insert(bytes.end(), buffer, buffer + n);
-    std::fclose(f);
-    return bytes;
+    std::ifstream in(path, std::ios::binary);
+    return Image(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 // The demo image at `path`, from the definition files in `dataFolder`, made

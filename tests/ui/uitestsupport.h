@@ -1,4 +1,5 @@
-// Shared helpers of the window tests: a fresh demo image, the fixture of a
+// Shared helpers of the window tests: prompts that record every message and
+// answer the file dialog from a queue, a fresh demo image, the fixture of a
 // main window started on it, and finding controls by objectName.
 #pragma once
 #include <gtest/gtest.h>
@@ -6,14 +7,48 @@
 #include <QAction>
 #include <QTemporaryDir>
 #include <QTest>
+#include <deque>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "app/mainwindow.h"
-#include "recordingprompts.h"
+#include "prompts/prompts.h"
 #include "support/testimage.h"
 
 using namespace tarnloft;
+
+// Records every message, answers the file dialog from a queue (an empty
+// queue means Cancel) and counts EndProgram.
+class RecordingPrompts : public Prompts {
+public:
+    std::vector<Message> Shown;
+    std::deque<std::optional<std::string>> FileAnswers;
+    int EndCalls = 0;
+    int ChooseCalls = 0;
+
+    // Called as each message is shown, to look at the window behind it.
+    std::function<void(const Message&)> OnShow;
+
+    void ShowMessage(const std::string& title, const std::string& text) override {
+        Shown.push_back(Message{title, text});
+        if (OnShow) OnShow(Shown.back());
+    }
+
+    std::optional<std::string> ChooseRomFile() override {
+        ++ChooseCalls;
+        if (FileAnswers.empty()) return std::nullopt;
+        std::optional<std::string> answer = FileAnswers.front();
+        FileAnswers.pop_front();
+        return answer;
+    }
+
+    void EndProgram() override { ++EndCalls; }
+
+    // The last message shown, or an empty one.
+    Message Last() const { return Shown.empty() ? Message{} : Shown.back(); }
+};
 
 namespace uitest {
 

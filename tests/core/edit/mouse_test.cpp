@@ -35,7 +35,6 @@ TEST(Mouse, DragsResizeAndMoveWithinLimits) {
         double pressX, pressY, moveX, moveY;
         LevelObject expected;
     } const cases[] = {{box, 223, 40, 257, 40, Obj(Five, 10, 2, 6, 2)},
-                       {nib, 223, 40, 150, 40, Obj(Nibbles, 10, 2, 1, 2)},
                        {nib, 223, 40, 900, 40, Obj(Nibbles, 10, 2, 16, 2)},
                        {Obj(Five, 10, 2, 4, 5), 170, 111, 170, 33, Obj(Five, 10, 2, 4, 1)},
                        {Obj(Five, 10, 20, 4, 5), 170, 399, 170, -5000, Obj(Five, 10, 20, 4, -127)},
