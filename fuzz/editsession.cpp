@@ -46,16 +46,8 @@ void EditSession::ImportHeader(uint64_t levelIndex) {
 }
 
 void EditSession::ResizeWindow(int clientWidth, int clientHeight) {
-    clientWidth_ = clientWidth;
-    clientHeight_ = clientHeight;
-    Do(&Editor::Layout, Client());
-}
-
-LayoutInput EditSession::Client() const {
-    LayoutInput input;
-    input.ClientWidth = clientWidth_;
-    input.ClientHeight = clientHeight_;
-    return input;
+    client_ = LayoutInput{clientWidth, clientHeight};
+    Do(&Editor::Layout, client_);
 }
 
 void EditSession::LoadIndex(int64_t index) { Adopt(LoadLevelIndex(rom_, defs_, index)); }
@@ -81,10 +73,8 @@ void EditSession::Restore(const std::optional<EditorSnapshot>& snapshot) {
 void EditSession::Handle(const ChangeReport& report) {
     if (!broken_) broken_ = UndeclaredStep(report);
     history_.Record(editor_, report);
-    if (report.Layout) {
-        if (report.Layout->ResizeWidth) clientWidth_ = report.Layout->NewWidth;
-        if (report.Layout->ResizeHeight) clientHeight_ = report.Layout->NewHeight;
-    }
+    if (report.Layout && report.Layout->ResizeWidth) client_.ClientWidth = report.Layout->NewWidth;
+    if (report.Layout && report.Layout->ResizeHeight) client_.ClientHeight = report.Layout->NewHeight;
     if (report.PictureChanged) Repaint();
     if (report.ExitInfoChanged) BuildScreenExitInfo(Level());
 }

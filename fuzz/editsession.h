@@ -42,7 +42,7 @@ public:
     void ImportHeader(uint64_t levelIndex);
 
     void ResizeWindow(int clientWidth, int clientHeight);
-    LayoutInput Client() const;
+    const LayoutInput& Client() const { return client_; }
 
     void LoadIndex(int64_t index);
     void LoadOffset(int64_t levelOffset, int64_t spriteOffset);
@@ -61,8 +61,7 @@ private:
     RomImage& rom_;
     const Catalogues& defs_;
     Editor editor_;
-    int clientWidth_ = 845;
-    int clientHeight_ = 504;
+    LayoutInput client_{845, 504};
     bool ended_ = false;  // an undefined object number ended the program
     std::optional<std::string> broken_;
     UndoHistory history_{editor_};

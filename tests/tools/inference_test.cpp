@@ -16,7 +16,6 @@ using namespace tarnloft;
 
 namespace {
 
-using testimage::Bytes;
 using testimage::LevelImage;
 
 // A: reads with 5A and 6B both four bytes (FF at 8 ends the objects, one exit
@@ -37,10 +36,11 @@ std::string Summary(const tarnloft::Inference& inference) {
     return text;
 }
 
-tarnloft::Inference Infer(const std::vector<uint8_t>& image, int count) {
+tarnloft::Inference Infer(const std::vector<uint8_t>& image, int count,
+                          tarnloft::InferenceLimits limits = {}) {
     std::vector<tarnloft::LevelSource> levels;
     for (int i = 0; i < count; ++i) levels.push_back(tarnloft::FindLevel(image, i));
-    return tarnloft::InferLengths(image, levels);
+    return tarnloft::InferLengths(image, levels, limits);
 }
 
 TEST(Inference, FindsWhatTheStreamsAllow) {
@@ -77,13 +77,7 @@ TEST(Inference, AHugeSearchEndsWithinItsLimits) {
         for (int i = 0; i < 200; ++i) stream += HexPadded(uint8_t(1 + (level * 7 + i * 3) % 0x7E), 2) + " ";
         streams.push_back(stream + "FF FF");
     }
-    const std::vector<uint8_t> image = LevelImage(streams);
-    std::vector<tarnloft::LevelSource> levels;
-    for (int i = 0; i < 40; ++i) levels.push_back(tarnloft::FindLevel(image, i));
-    tarnloft::InferenceLimits limits;
-    limits.StepsPerSearch = 20000;
-    limits.TotalSteps = 200000;
-    const tarnloft::Inference inference = tarnloft::InferLengths(image, levels, limits);
+    const tarnloft::Inference inference = Infer(LevelImage(streams), 40, {20000, 200000});
     EXPECT_FALSE(inference.Numbers.empty());
     EXPECT_LT(inference.DecidedCount(), int(inference.Numbers.size()));
 }
@@ -102,10 +96,6 @@ TEST(Inference, CheckReportsWhyALevelDoesNotDecode) {
         EXPECT_EQ(verdict.Fault ? tarnloft::Describe(*verdict.Fault) : "", fault) << stream;
     }
 }
-
-}  // namespace
-
-namespace {
 
 // Whether every stream reads to its end with these lengths.
 bool AllRead(const std::vector<uint8_t>& image, const std::vector<LevelSource>& levels,

@@ -62,6 +62,9 @@ TEST_F(DialogWiring, IndexAndOffsetDialogsLoadTheLevel) {
     QWidget* index = Open(window, "mnuFileLevelIndex", "frmLevelISelect");
     ASSERT_NE(index, nullptr);
     EXPECT_GT(Find<QListWidget>(index, "lstLevels")->count(), 0) << "the shipped level list";
+    Click(index, "cmdOK");  // an empty box loads level 0
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Level 0 demo.smc - Tarnloft"));
+    index = Open(window, "mnuFileLevelIndex", "frmLevelISelect");
     Box(index, "txtIndex")->setText("1a");
     Click(index, "cmdOK");
     EXPECT_FALSE(index->isVisible());

@@ -96,19 +96,10 @@ TEST(HeaderDialogTest, BoxesPackImportAndRefuseBadValues) {
 }
 
 // Picking a line is EntryPicking's, loading from the window DialogWiring's.
-TEST(LevelListDialogsTest, AlrightPassesTheBoxes) {
+TEST(LevelListDialogsTest, AListLineFillsTheLevelOffsetOnly) {
     testimage::ScratchFolder dir;
-    dir.Write("LevelList.dat", "0,\"Green Hills\"\n1a,\"Old Mill, upper\"\n");
     dir.Write("LevelOffsets.dat", "123456,First\n1E5234,\"Second\"\n");
     RecordingPrompts prompts;
-    std::vector<uint64_t> loaded;
-    LevelIndexDialog index(dir.Path(), prompts);
-    QObject::connect(&index, &LevelIndexDialog::IndexChosen, [&](quint64 n) { loaded.push_back(n); });
-    Click(&index, "cmdOK");  // an empty box loads level 0
-    Type(&index, "txtIndex", "1a");
-    Click(&index, "cmdOK");
-    EXPECT_EQ(loaded, (std::vector<uint64_t>{0, 0x1A}));
-
     std::vector<std::pair<uint64_t, uint64_t>> offsets;
     LevelOffsetDialog offset(dir.Path(), prompts);
     QObject::connect(&offset, &LevelOffsetDialog::OffsetsChosen,

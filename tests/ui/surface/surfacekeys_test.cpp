@@ -47,29 +47,23 @@ TEST_F(HoverLabel, FollowsWhatLiesUnderAStillPointer) {
 
 TEST_F(SurfaceKeys, KeysThePopupListIgnoresDoNotReachTheEditor) {
     ASSERT_TRUE(Active);
-    const EditorState& state = window->State();
+    const EditorState& state = State();
     LevelSurface* surface = window->Surface();
-    ASSERT_GE(state.Level.LevelObjects.size(), 2u);
-    Find<QAction>(window, "mnuViewOutofbounds")->trigger();  // room to scroll both ways
-    EditorState scrolled = state;
-    scrolled.View.H.Value = 5;
-    window->Session().Apply(&Editor::Reset, scrolled);
-    const size_t entries = state.Level.LevelObjects.size();
-    const int row = state.View.V.Value;
+    Trigger("mnuViewOutofbounds");  // room to scroll both ways
+    UseLevel({{1, 0, 2, 3, 4, 1}, {1, 0, 10, 10, 2, 2}});
+    window->Session().Apply(&Editor::ScrollTo, true, 5);
     QListWidget* popup = surface->PopupList();
     popup->setFocus(Qt::MouseFocusReason);
     ASSERT_TRUE(popup->hasFocus());
     for (Qt::Key key : {Qt::Key_Delete, Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down})
         QTest::keyClick(popup, key);
-    EXPECT_EQ(state.Level.LevelObjects.size(), entries);
-    EXPECT_EQ(state.View.H.Value, 5);
-    EXPECT_EQ(state.View.V.Value, row);
+    EXPECT_EQ(std::tuple(state.Level.LevelObjects.size(), state.View.H.Value, state.View.V.Value),
+              std::tuple(size_t(2), 5, 0));
     // The same keys on the surface itself do reach the editor.
     surface->setFocus(Qt::MouseFocusReason);
     QTest::keyClick(surface, Qt::Key_Delete);
     QTest::keyClick(surface, Qt::Key_Right);
-    EXPECT_EQ(state.Level.LevelObjects.size(), entries - 1);
-    EXPECT_EQ(state.View.H.Value, 6);
+    EXPECT_EQ(std::tuple(state.Level.LevelObjects.size(), state.View.H.Value), std::tuple(size_t(1), 6));
 }
 
 TEST_F(SurfacePicture, TheScreenGridTakesTheColourThePreviousPassLeft) {
@@ -78,18 +72,10 @@ TEST_F(SurfacePicture, TheScreenGridTakesTheColourThePreviousPassLeft) {
     const QColor buttonText(0, 0, 200);
     palette.setColor(QPalette::ButtonText, buttonText);
     surface->setPalette(palette);
-    EditorState state = window->State();
-    ASSERT_EQ(state.View.Zoom, 16);
-    state.View.H.Value = state.View.V.Value = 0;
     // Nothing in view: the small grid's pass ends on the button-text colour.
-    state.Level.LevelObjects = {LevelObject{0x5A, 0, 250, 120, 1, 1, false}};
-    state.Level.SelectedObject = 0;
-    state.Level.ScreenExits.clear();
-    window->Session().Apply(&Editor::Reset, state);
-    Find<QAction>(window, "mnuViewSmallgrid")->trigger();
-    window->Session().Apply(&Editor::Redraw);
-    Find<QAction>(window, "mnuViewSmallgrid")->trigger();
-    window->Session().Apply(&Editor::Redraw);
+    UseLevel({LevelObject{0x5A, 0, 250, 120, 1, 1, false}});
+    Trigger("mnuViewSmallgrid");
+    Trigger("mnuViewSmallgrid");
     // The screen boundary at tile column 16, away from every item.
     EXPECT_EQ(surface->Picture().pixelColor(256, 100), buttonText);
 }
