@@ -110,6 +110,8 @@ TEST(DialogWiring, ObjectListWindowMirrorsTheMainListAndForwardsToIt) {
     // Its Create and Remove are the main window's, with the main list's pick.
     const auto& entries = window->State().Level.LevelObjects;
     const size_t count = entries.size();
+    ASSERT_TRUE(Find<QPushButton>(separate.data(), "cmdAddObject") &&
+                Find<QPushButton>(separate.data(), "cmdRemoveObject"));
     Click(separate, "cmdAddObject");
     ASSERT_EQ(entries.size(), count + 1);
     EXPECT_EQ(entries.back().Number, 4);
