@@ -4,7 +4,9 @@
 #include <vector>
 
 #include "bench.h"
+#include "level/imagemap.h"
 #include "level/levelio.h"
+#include "level/levelsave.h"
 #include "rom/romimage.h"
 
 using namespace tarnloft;
@@ -43,8 +45,10 @@ BENCH_GROUP("level io") {
     if (!OpenImage(rom, bench::DemoImagePath())) return;
 
     const std::vector<ListItem>& levels = defs.DestinationLevels;
+    bench::Measure("read the image map (demo image)", [&] { ReadImageMap(rom, defs); });
+    const ImageMap map = ReadImageMap(rom, defs);
     double round = bench::MedianMs([&] {
-        for (const ListItem& level : levels) LoadLevelIndex(rom, defs, level.Value);
+        for (const ListItem& level : levels) LoadLevelIndex(rom, defs, level.Value, map);
     });
     bench::Report("load level by index (median per level, all demo levels)", round / levels.size());
 

@@ -16,6 +16,7 @@
 #include "dialogs/leveloffsetdialog.h"
 #include "dialogs/objectlistwindow.h"
 #include "level/levelio.h"
+#include "level/levelsave.h"
 #include "panels/cataloguepanel.h"
 #include "prompts/prompts.h"
 #include "surface/levelsurface.h"
