@@ -109,9 +109,11 @@ void Rehome(LevelModel& level, const StreamMove& move) {
     if (move.Sprites) {
         level.SpriteDataPos = position;
         level.SpriteBytesRoom = move.Block.Size - 2;
+        level.SpritesSharedWith.clear();
     } else {
         level.ObjectDataPos = position;
         level.ObjectBytesRoom = move.Block.Size - HeaderSize - 2;
+        level.ObjectsSharedWith.clear();
     }
 }
 

@@ -75,6 +75,8 @@ void MainWindow::BuildMenus() {
     AddSeparator(level, "mnuDash");
     connect(AddAction(level, "mnuFileSave", "&Save Level", "Ctrl+S"), &QAction::triggered, this,
             [this] { SaveLevel(); });
+    connect(AddAction(level, "mnuFileSaveMoving", "Save Level, &Moving It If Needed", "Ctrl+Shift+S"),
+            &QAction::triggered, this, [this] { SaveLevelMoving(); });
     AddSeparator(level, "mnuDash2");
     connect(AddAction(level, "mnuLevelHeader", "Edit header...", "Ctrl+H"), &QAction::triggered, this,
             [this] { ShowHeaderDialog(); });
