@@ -15,6 +15,7 @@
 #include "edit/editor.h"
 #include "edit/history.h"
 #include "level/levelio.h"
+#include "level/levelsave.h"
 #include "rom/romimage.h"
 
 namespace tarnloft {

@@ -14,6 +14,7 @@
 
 #include "catalogue/catalogues.h"
 #include "level/levelio.h"
+#include "level/levelsave.h"
 #include "rom/romimage.h"
 #include "scratch.h"
 

@@ -26,6 +26,8 @@ void LevelInfoPanel::ShowReport(const ChangeReport& report) {
         SetCaption(lblSByteUsage_, info.SpriteByteUsage);
         SetTextColour(lblByteUsage_, info.ByteUsageColour);
         SetTextColour(lblSByteUsage_, info.SpriteByteUsageColour);
+        lblByteUsage_->setToolTip(ToQString(info.ByteUsageToolTip));
+        lblSByteUsage_->setToolTip(ToQString(info.SpriteByteUsageToolTip));
     }
     // Negative tiles show eight hex digits each.
     if (report.Pointer.MousePosition) SetFittingCaption(lblMousePos_, *report.Pointer.MousePosition);

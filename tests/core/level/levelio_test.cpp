@@ -1,4 +1,5 @@
 #include "level/levelio.h"
+#include "level/levelsave.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>

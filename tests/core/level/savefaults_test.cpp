@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "level/levelio.h"
+#include "level/levelsave.h"
 #include "rom/temprom.h"
 #include "support/faultywrites.h"
 
