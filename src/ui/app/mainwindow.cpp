@@ -11,6 +11,7 @@
 #include <QScrollBar>
 
 #include "catalogue/definitionfiles.h"
+#include "level/cartridgesize.h"
 #include "level/levelio.h"
 #include "panels/cataloguepanel.h"
 #include "panels/levelinfopanel.h"
@@ -161,7 +162,9 @@ bool MainWindow::OpenAndLoadFirstLevel(const std::string& path, bool atStartup, 
     setWindowTitle(ToQString(FileCaption(path)));
 
     RomImage probe;
-    if (std::optional<std::string> error = probe.Open(path)) {
+    std::optional<std::string> error = probe.Open(path);
+    if (!error) error = NotACartridgeImage(path, probe.Size());
+    if (error) {
         prompts_.ShowMessage(OpenErrorTitle, *error);
         if (!atStartup) setWindowTitle(previousCaption);
         return false;
