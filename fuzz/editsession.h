@@ -14,6 +14,7 @@
 #include "edit/editor.h"
 #include "edit/undohistory.h"
 #include "level/levelio.h"
+#include "level/levelsave.h"
 #include "rom/romimage.h"
 
 namespace tarnloft {

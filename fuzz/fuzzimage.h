@@ -10,6 +10,7 @@
 
 #include "catalogue/catalogues.h"
 #include "level/levelio.h"
+#include "level/levelsave.h"
 #include "rom/romimage.h"
 #include "support/testimage.h"
 

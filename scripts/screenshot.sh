@@ -25,11 +25,11 @@ start_display || { echo "screenshot: Xvfb did not start"; exit 1; }
 
 "$BIN/tarnloft" >"$WORK/app.log" 2>&1 &
 APP_PID=$!
-focus_keys "$(window '^Tarnloft - RTFM$')" Return
-focus_keys "$(window '^Open$')"
+focus_keys "$(find_window '^Tarnloft - RTFM$')" Return
+focus_keys "$(find_window '^Open$')"
 xdotool type --delay 20 "$WORK/demo.smc"
 xdotool key Return
-MAIN=$(window '^Level 0 demo\.smc - Tarnloft$')
+MAIN=$(find_window '^Level 0 demo\.smc - Tarnloft$')
 sleep 1
 eval "$(xdotool getwindowgeometry --shell "$MAIN")"
 CY=$((Y + HEIGHT - 504))

@@ -45,7 +45,7 @@ wait_for_editor() {
 
 # Prints the id of the first visible window whose title matches the pattern,
 # waiting up to WINDOW_WAIT seconds (60); prints nothing when none shows.
-window() {
+find_window() {
     timeout "${WINDOW_WAIT:-60}" xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -n1
 }
 

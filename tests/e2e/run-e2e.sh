@@ -12,20 +12,7 @@ set -uo pipefail
 TARNLOFT=${1:?usage: run-e2e.sh <tarnloft> <testimage>}
 TESTIMAGE=${2:?usage: run-e2e.sh <tarnloft> <testimage>}
 
-for tool in Xvfb xdotool cmp; do
-    if ! command -v "$tool" >/dev/null 2>&1; then
-        echo "e2e skipped: $tool is not installed"
-        exit 0
-    fi
-done
-
-source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/xvfb-session.sh"
-
-fail() {
-    echo "e2e FAILED: $*"
-    [ -f "$WORK/app.log" ] && sed 's/^/  app: /' "$WORK/app.log" | tail -20
-    exit 1
-}
+source "$(dirname "$0")/e2e-lib.sh"
 
 # The image (tests/support/testimage.h): level 0 holds one five-byte object
 # 01 at (2,3), 4 x 2, and no exits or sprites.
@@ -40,74 +27,12 @@ expect_image() {
     [ -z "$differences" ] || fail "the image is not as expected at '$1' (byte, expected, saved, octal): $differences"
 }
 
-start_display || fail "Xvfb did not start"
-
-# Focuses the window whose title matches the pattern and types keys into it.
-keys() {
-    local id
-    id=$(window "$1")
-    [ -n "$id" ] || fail "no window named '$1'"
-    shift
-    focus_keys "$id" "$@"
-}
-
-# Waits for the main window showing level 0; sets main, its client area's
-# corner CX, CY and the drawing surface's corner SX, SY.
-find_main_window() {
-    main=$(window '^Level 0 e2e\.smc - Tarnloft$')
-    [ -n "$main" ] || fail "no main window showing level 0"
-    sleep 1
-    # Under load the first match can be a window that is replaced a moment
-    # later; look it up again until its geometry can be read.
-    local geometry=""
-    for _ in $(seq 20); do
-        geometry=$(xdotool getwindowgeometry --shell "$main" 2>/dev/null) && break
-        geometry=""
-        sleep 0.5
-        main=$(window '^Level 0 e2e\.smc - Tarnloft$')
-    done
-    [ -n "$geometry" ] || fail "cannot read the main window's geometry"
-    eval "$geometry"
-    # Without a window manager the window is undecorated: its client area is
-    # the 845 x 504 design area below the menu bar.
-    CX=$X
-    CY=$((Y + HEIGHT - 504))
-    SX=$((CX + 208))
-    SY=$CY
-}
-
-# Presses at (x1, y1) of the surface, moves in steps to (x2, y2), releases.
-drag() {
-    local x1=$1 y1=$2 x2=$3 y2=$4 i
-    xdotool mousemove $((SX + x1)) $((SY + y1)) sleep 0.2 mousedown 1 sleep 0.2
-    for i in 1 2 3 4; do
-        xdotool mousemove $((SX + x1 + (x2 - x1) * i / 4)) $((SY + y1 + (y2 - y1) * i / 4)) sleep 0.1
-    done
-    xdotool mouseup 1 sleep 0.3
-}
-
-click() { xdotool mousemove "$1" "$2" sleep 0.2 click 1 sleep 0.3; }
-
-# Ctrl+S, then answers the save report.
-save() {
-    focus_keys "$main" ctrl+s
-    keys '^Tarnloft$' Return
-    sleep 0.5
-}
-
-# Ctrl+Q must end the program at once.
-quit() {
-    focus_keys "$main" ctrl+q
-    wait_for_editor 50
-    [ $? -eq 124 ] && fail "Ctrl+Q did not end the program"
-}
-
 "$TARNLOFT" >"$WORK/app.log" 2>&1 &
 APP_PID=$!
 
 # 1. The version warning, then the file dialog, whose name box has the focus.
-keys '^Tarnloft - RTFM$' Return
-keys '^Open$'
+keys "$(window '^Tarnloft - RTFM$')" Return
+keys "$(window '^Open$')"
 sleep 0.2
 xdotool type --delay 20 "$IMAGE"
 sleep 0.3
@@ -116,34 +41,34 @@ xdotool key Return
 # 2. The main window shows level 0.
 find_main_window
 
-# 4. Select the object (box from (32,48) to (96,80) at 16x) and move it
+# 3. Select the object (box from (32,48) to (96,80) at 16x) and move it
 #    two columns right and one row down.
 drag 50 60 82 76
-# 5. Undo the move and save: the image is as it was. Then redo the move.
-focus_keys "$main" ctrl+z
+# 4. Undo the move and save: the image is as it was. Then redo the move.
+keys "$main" ctrl+z
 sleep 0.3
 save
 expect_image start
-focus_keys "$main" ctrl+y
+keys "$main" ctrl+y
 sleep 0.3
-# 6. Its width handle is now at x = 128: drag it three columns right.
+# 5. Its width handle is now at x = 128: drag it three columns right.
 drag 128 80 176 80
-# 7. Create object 02 from the catalogue list: filter, pick, create.
+# 6. Create object 02 from the catalogue list: filter, pick, create.
 click $((CX + 72 + 60)) $((CY + 25 + 10))
 xdotool type --delay 60 "02: "
 sleep 0.5
 click $((CX + 8 + 60)) $((CY + 81 + 9))
 click $((CX + 16 + 39)) $((CY + 448 + 18 + 12))
 
-# 8. Save, and answer the report.
+# 7. Save, and answer the report.
 save
 
 # The bytes: moved and widened object 01 at (4,4), 7 x 2; new object 02 at (0,0).
 expect_image saved
 
-# 9. Screen Exit mode: create an exit on the screen in view (0,0), type its
+# 8. Screen Exit mode: create an exit on the screen in view (0,0), type its
 #    destination, save again.
-focus_keys "$main" ctrl+e
+keys "$main" ctrl+e
 sleep 0.5
 click $((CX + 16 + 39)) $((CY + 448 + 18 + 12))
 FX=$((CX + 645))  # the Screen Exit Editor frame

@@ -77,10 +77,10 @@ APP_PID=$!
 # Keys go in quickly: every step waits for the editor anyway.
 export FOCUS_PAUSE=0 KEY_DELAY=20
 
-warning=$(window '^Tarnloft - RTFM$')
+warning=$(find_window '^Tarnloft - RTFM$')
 [ -n "$warning" ] || fail "no start-up warning"
 focus_keys "$warning" Return
-MAIN=$(window '^Level 0 demo\.smc - Tarnloft$')
+MAIN=$(find_window '^Level 0 demo\.smc - Tarnloft$')
 [ -n "$MAIN" ] || fail "the main window did not show level 0"
 sleep 1
 

@@ -17,6 +17,7 @@
 
 #include "catalogue/catalogues.h"
 #include "level/levelio.h"
+#include "level/levelsave.h"
 #include "level/levelmodel.h"
 #include "rom/romimage.h"
 

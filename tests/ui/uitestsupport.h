@@ -25,6 +25,7 @@ class RecordingPrompts : public Prompts {
 public:
     std::vector<Message> Shown;
     std::deque<std::optional<std::string>> FileAnswers;
+    std::deque<bool> YesNoAnswers;  // an empty queue answers Yes
     int EndCalls = 0;
     int ChooseCalls = 0;
 
@@ -34,6 +35,14 @@ public:
     void ShowMessage(const std::string& title, const std::string& text) override {
         Shown.push_back(Message{title, text});
         if (OnShow) OnShow(Shown.back());
+    }
+
+    bool AskYesNo(const std::string& title, const std::string& text) override {
+        Shown.push_back(Message{title, text});
+        if (YesNoAnswers.empty()) return true;
+        const bool answer = YesNoAnswers.front();
+        YesNoAnswers.pop_front();
+        return answer;
     }
 
     std::optional<std::string> ChooseRomFile() override {
@@ -62,11 +71,6 @@ public:
     std::string Path() const { return folder_.File("demo.smc"); }
     testimage::Image Bytes() const { return testimage::ReadFile(Path()); }
     QString Folder() const { return QString::fromStdString(folder_.Path()); }
-    // tiny.smc beside the image, too short to hold the level table; empty when it cannot be written.
-    std::string WriteTooShortImage() const {
-        const std::string tiny = folder_.File("tiny.smc");
-        return testimage::WriteFile(tiny, testimage::Image(1024, 0)) ? tiny : std::string();
-    }
 
 private:
     testimage::ScratchFolder folder_;

@@ -4,6 +4,7 @@
 #include <optional>
 #include <tuple>
 
+#include "catalogue/freespacefile.h"
 #include "catalogue/recordfile.h"
 
 namespace tarnloft {
@@ -115,12 +116,18 @@ DefinitionLoad LoadDefinitionFiles(const std::string& folder) {
         {"EntranceTypes.dat", 2, [&defs](const RecordReader& r) {
              return AppendListItem(r, 0xFF, "entrance type", defs.EntranceTypes, nullptr);
          }}};
-    for (const auto& [name, fields, reader] : files) {
-        if (auto error = ReadRecords(folder, name, fields, reader)) {
-            result.Error = *error;
-            result.Defs = Catalogues{};
-            return result;
-        }
+    std::optional<std::string> error;
+    for (const auto& [name, fields, reader] : files)
+        if (!error) error = ReadRecords(folder, name, fields, reader);
+    if (!error) {
+        FreeSpaceLoad freeSpace = LoadFreeSpace(folder);
+        if (!freeSpace.Ok) error = freeSpace.Error;
+        defs.FreeSpace = std::move(freeSpace.Ranges);
+    }
+    if (error) {
+        result.Error = *error;
+        result.Defs = Catalogues{};
+        return result;
     }
     // Object 0 is always the special object and 0xFF always ends the list.
     defs.ObjectDefs[0].ByteCount = ByteClass::Special;

@@ -141,6 +141,13 @@ ChangeReport Editor::SetHeader(const HeaderBytesArray& bytes) {
     return Run(StepRole::Edit, "Edit Header", [&](ChangeReport&) { state_.Level.HeaderBytes = bytes; });
 }
 
+ChangeReport Editor::MoveHome(const LevelModel& moved) {
+    return Run(StepRole::None, "", [&](ChangeReport& r) {
+        KeepHome(state_.Level, moved);
+        r.PictureChanged = true;  // the byte counters show the new rooms
+    });
+}
+
 ChangeReport Editor::Press(MouseButton button, double x, double y) {
     return Run(StepRole::Pointer, "", [&](ChangeReport& r) {
         MousePress(state_, defs_, button, x, y, r);
@@ -299,7 +306,10 @@ EditorSnapshot Editor::Snapshot() const { return EditorSnapshot{state_.Level}; }
 
 ChangeReport Editor::Restore(const EditorSnapshot& snapshot) {
     return Run(StepRole::Restore, "", [&](ChangeReport& report) {
-        state_.Level = snapshot.Level;
+        // The level's home in the image stays where the last save put it.
+        LevelModel level = snapshot.Level;
+        KeepHome(level, state_.Level);
+        state_.Level = std::move(level);
         // A drag in progress ends: its entry may be gone.
         if (!state_.InScreenExitMode()) state_.Tool.Mode = PointerMode::Idle;
         state_.Tool.PopupLines.clear();

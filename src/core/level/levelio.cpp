@@ -4,6 +4,7 @@
 #include <array>
 #include <limits>
 
+#include "level/imagemap.h"
 #include "level/objectstream.h"
 #include "level/spritestream.h"
 #include "rom/romimage.h"
@@ -16,8 +17,6 @@ namespace tarnloft {
 namespace {
 
 const char* const NotLoadedTitle = "Tarnloft - Level not loaded";
-const char* const NotSavedTitle = "Tarnloft - Level not saved";
-const char* const BudgetTitle = "Tarnloft - It doesn't have pointer recalculation";
 
 std::string OffsetText(int64_t position) { return "0x" + Hex(static_cast<uint64_t>(position - 1)); }
 
@@ -53,6 +52,24 @@ bool LoadSpritePart(RomReader& reader, int64_t spritePos, LoadResult& result) {
     return sprites.Ok;
 }
 
+// The zero runs behind the two terminators stop where other listed data
+// starts; listed levels (but `self`) that start at the same places share the streams.
+void PlaceInImage(const ImageMap& map, LevelModel& level, int64_t self) {
+    for (const ListedLevel& other : map.Levels) {
+        if (other.Index == self) continue;
+        if (other.HeaderOffset == level.ObjectDataPos - 1) level.ObjectsSharedWith.push_back(other.Index);
+        if (other.SpriteOffset == level.SpriteDataPos - 1) level.SpritesSharedWith.push_back(other.Index);
+    }
+    const int64_t objectStart = level.ObjectDataPos - 1;
+    const int64_t objectRun = objectStart + HeaderSize + level.ObjectBytesUsed + 2;
+    level.ObjectBytesRoom = level.ObjectBytesUsed + UsableRun(map, objectStart, objectRun,
+                                                              level.ObjectBytesRoom - level.ObjectBytesUsed);
+    const int64_t spriteStart = level.SpriteDataPos - 1;
+    const int64_t spriteRun = spriteStart + level.SpriteBytesUsed + 2;
+    level.SpriteBytesRoom = level.SpriteBytesUsed + UsableRun(map, spriteStart, spriteRun,
+                                                              level.SpriteBytesRoom - level.SpriteBytesUsed);
+}
+
 LoadResult Failed(LoadResult result) {
     result.Ok = false;
     result.Level = LevelModel{};
@@ -70,6 +87,10 @@ std::optional<int64_t> LevelTableRow(uint64_t index) {
 }
 
 LoadResult LoadLevelIndex(const RomImage& rom, const Catalogues& defs, int64_t index) {
+    return LoadLevelIndex(rom, defs, index, ReadImageMap(rom, defs));
+}
+
+LoadResult LoadLevelIndex(const RomImage& rom, const Catalogues& defs, int64_t index, const ImageMap& map) {
     LoadResult result;
     const std::string what = "Level " + Hex32(static_cast<int32_t>(index));
     const size_t firstMessage = 0;
@@ -107,12 +128,18 @@ LoadResult LoadLevelIndex(const RomImage& rom, const Catalogues& defs, int64_t i
         NameFailures(result, errorsFrom, what);
         return Failed(std::move(result));
     }
+    PlaceInImage(map, result.Level, index);
     result.Ok = true;
     return result;
 }
 
 LoadResult LoadLevelOffset(const RomImage& rom, const Catalogues& defs, int64_t levelOffset,
                            int64_t spriteOffset) {
+    return LoadLevelOffset(rom, defs, levelOffset, spriteOffset, ReadImageMap(rom, defs));
+}
+
+LoadResult LoadLevelOffset(const RomImage& rom, const Catalogues& defs, int64_t levelOffset,
+                           int64_t spriteOffset, const ImageMap& map) {
     LoadResult result;
     RomReader reader(rom);
     const std::string what = "Level data at 0x" + Hex(static_cast<uint64_t>(levelOffset)) + ", 0x" +
@@ -128,78 +155,9 @@ LoadResult LoadLevelOffset(const RomImage& rom, const Catalogues& defs, int64_t 
         NameFailures(result, 0, what);
         return Failed(std::move(result));
     }
+    PlaceInImage(map, result.Level, -1);
     result.Messages.push_back({"Tarnloft - Substandard loading feature", "Level and sprites loaded."});
     result.Ok = true;
-    return result;
-}
-
-SaveResult SaveLevel(RomImage& rom, const Catalogues& defs, const LevelModel& level) {
-    SaveResult result;
-    // The counters are what the user sees; the measured sizes are what the
-    // encoder will write. Either one over budget refuses the save.
-    const int64_t objectUsed = std::max(level.ObjectBytesUsed, MeasureObjectBytes(defs, level));
-    const int64_t spriteUsed = std::max(level.SpriteBytesUsed, MeasureSpriteBytes(level));
-    if (objectUsed > level.ObjectBytesRoom) {
-        result.Report = {BudgetTitle,
-                         "You're using more bytes of data than there's room for!  Delete some objects!"};
-        return result;
-    }
-    if (spriteUsed > level.SpriteBytesRoom) {
-        result.Report = {
-            BudgetTitle,
-            "You're using more bytes of data for sprites than there's room for!  Delete some sprites!"};
-        return result;
-    }
-    std::optional<std::string> problem = FindUnstorableObject(defs, level);
-    if (!problem) problem = FindUnstorableSprite(level);
-    if (problem) {
-        result.Report = {NotSavedTitle, *problem + " Nothing was written."};
-        return result;
-    }
-
-    const std::vector<uint8_t> objectBytes = EncodeObjectStream(defs, level);
-    const std::vector<uint8_t> spriteBytes = EncodeSpriteStream(level);
-    const int64_t objectSize = static_cast<int64_t>(objectBytes.size());
-    const int64_t spriteSize = static_cast<int64_t>(spriteBytes.size());
-    if (objectSize != HeaderSize + level.ObjectBytesRoom + 2 || spriteSize != level.SpriteBytesRoom + 2) {
-        result.Report = {NotSavedTitle,
-                         "The level's data does not match the room it was loaded from. "
-                         "Nothing was written."};
-        return result;
-    }
-    if (!rom.Contains(level.ObjectDataPos, objectSize) || !rom.Contains(level.SpriteDataPos, spriteSize)) {
-        result.Report = {NotSavedTitle,
-                         "The level's data no longer lies inside the ROM image (was the file "
-                         "shortened?). Nothing was written."};
-        return result;
-    }
-    // The two extents normally lie apart. Where they share bytes, both
-    // streams must agree on them, or one write would spoil the other.
-    const int64_t overlapFrom = std::max(level.ObjectDataPos, level.SpriteDataPos);
-    const int64_t overlapTo = std::min(level.ObjectDataPos + objectSize, level.SpriteDataPos + spriteSize);
-    for (int64_t p = overlapFrom; p < overlapTo; ++p) {
-        if (objectBytes[static_cast<size_t>(p - level.ObjectDataPos)] !=
-            spriteBytes[static_cast<size_t>(p - level.SpriteDataPos)]) {
-            result.Report = {NotSavedTitle,
-                             "The object data and the sprite data of this level share bytes of the "
-                             "ROM image, and the changes would overwrite each other. Nothing was "
-                             "written."};
-            return result;
-        }
-    }
-
-    if (auto error = rom.Write(level.ObjectDataPos, objectBytes.data(), objectBytes.size())) {
-        result.Report = {NotSavedTitle, "The level was not saved. " + *error};
-        return result;
-    }
-    if (auto error = rom.Write(level.SpriteDataPos, spriteBytes.data(), spriteBytes.size())) {
-        result.Report = {
-            NotSavedTitle,
-            "The objects were saved, but the sprites were not, so the level is only partly saved. " + *error};
-        return result;
-    }
-    result.Ok = true;
-    result.Report = {"Tarnloft", "Level saved succesfully."};
     return result;
 }
 

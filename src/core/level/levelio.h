@@ -1,5 +1,5 @@
-// Loading a level from the image into a LevelModel, and saving it back in
-// place into exactly the extents measured at load time.
+// Loading a level from the image into a LevelModel: by its row of the level
+// table or by two file offsets.
 #pragma once
 #include <cstdint>
 #include <optional>
@@ -12,6 +12,7 @@
 namespace tarnloft {
 
 class RomImage;
+struct ImageMap;
 
 inline constexpr int64_t LevelTablePosition = 784836;  // 1-based; file offset 0xBF9C3
 inline constexpr int64_t LevelTableRowSize = 6;        // object pointer, sprite pointer
@@ -27,17 +28,13 @@ struct LoadResult {
     MessageList Messages;     // shown in order whether or not Ok (bank warnings, errors)
 };
 
+// Each stream's room ends where `map` says other listed data starts. Without
+// a map, the image's map is read first (which reads the whole image).
 LoadResult LoadLevelIndex(const RomImage& rom, const Catalogues& defs, int64_t index);
+LoadResult LoadLevelIndex(const RomImage& rom, const Catalogues& defs, int64_t index, const ImageMap& map);
 LoadResult LoadLevelOffset(const RomImage& rom, const Catalogues& defs, int64_t levelOffset,
                            int64_t spriteOffset);
-
-struct SaveResult {
-    bool Ok = false;
-    Message Report;  // "Level saved succesfully." or why nothing (or not all) was written
-};
-
-// Checks both budgets and every record before writing anything; then writes
-// each stream's whole extent with one call.
-SaveResult SaveLevel(RomImage& rom, const Catalogues& defs, const LevelModel& level);
+LoadResult LoadLevelOffset(const RomImage& rom, const Catalogues& defs, int64_t levelOffset,
+                           int64_t spriteOffset, const ImageMap& map);
 
 }  // namespace tarnloft

@@ -81,6 +81,8 @@ private:
     void BuildViewMenu(QMenu* view);
     void OpenRom();
     void SaveLevel();
+    // mainwindow_save.cpp: "Save Level, Moving It If Needed".
+    void SaveLevelMoving();
     void Zoom(int zoom);
     void ToggleSeparateObjects();
     void FetchBadger();
@@ -109,13 +111,15 @@ private:
                                bool nameImageInMessages = false);
     // Shows a failed load's messages (ending the program when it must); false then.
     bool LoadSucceeded(const LoadResult& result);
-    void AdoptLevel(LoadResult&& loaded, const std::string& caption);
+    // `index`: the level's row of the level table; nothing when loaded by offset.
+    void AdoptLevel(LoadResult&& loaded, const std::string& caption, std::optional<int64_t> index);
     void EndProgram();
 
     Prompts& prompts_;
     std::string dataFolder_;
     EditorSession session_;
     int32_t badgerCount_ = 0;
+    std::optional<int64_t> levelIndex_;  // the table row of the level on screen
     bool ended_ = false;
 
     // The client area and its panels.

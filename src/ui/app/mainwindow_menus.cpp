@@ -16,6 +16,7 @@
 #include "dialogs/leveloffsetdialog.h"
 #include "dialogs/objectlistwindow.h"
 #include "level/levelio.h"
+#include "level/levelsave.h"
 #include "panels/cataloguepanel.h"
 #include "prompts/prompts.h"
 #include "surface/levelsurface.h"
@@ -89,6 +90,8 @@ void MainWindow::BuildLevelMenu(QMenu* level) {
     AddSeparator(level, "mnuDash");
     connect(AddAction(level, "mnuFileSave", "&Save Level", "Ctrl+S"), &QAction::triggered, this,
             [this] { SaveLevel(); });
+    connect(AddAction(level, "mnuFileSaveMoving", "Save Level, &Moving It If Needed", "Ctrl+Shift+S"),
+            &QAction::triggered, this, [this] { SaveLevelMoving(); });
     AddSeparator(level, "mnuDash2");
     connect(AddAction(level, "mnuLevelHeader", "Edit header...", "Ctrl+H"), &QAction::triggered, this,
             [this] { ShowHeaderDialog(); });

@@ -15,6 +15,7 @@ public:
     void SetParentWidget(QWidget* parent) { parent_ = parent; }
 
     void ShowMessage(const std::string& title, const std::string& text) override;
+    bool AskYesNo(const std::string& title, const std::string& text) override;
     std::optional<std::string> ChooseRomFile() override;
     // Leaves every running event loop; main() returns at once when the loop
     // had not started yet (checked through Ended()).

@@ -7,6 +7,7 @@
 
 #include "catalogue/definitionfiles.h"
 #include "fixtures.h"
+#include "level/levelsave.h"
 #include "level/objectstream.h"
 
 using namespace tarnloft;

@@ -4,6 +4,7 @@
 
 #include "fixtures.h"
 #include "level/levelio.h"
+#include "level/levelsave.h"
 #include "support/faultywrites.h"
 
 using namespace fixture;

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -160,4 +161,30 @@ TEST(HexDialogTest, GetPutRoundTripRefusalsAndFailedWrites) {
     }
     Click(&dlg, "cmdPut");
     EXPECT_EQ(image.OnDisk().at(0x200), 0x5A);
+}
+
+// Every caption is whole and at least 7 pt; the header dialog, whose long
+// captions need a smaller font, has one size throughout.
+TEST(DialogFonts, CaptionsAreWholeAndReadable) {
+    RomImage rom;
+    RecordingPrompts prompts;
+    HeaderDialog header(rom, prompts);
+    HexDialog hex(rom, prompts);
+    LevelIndexDialog index(TARNLOFT_DATA_DIR, prompts);
+    LevelOffsetDialog offset(TARNLOFT_DATA_DIR, prompts);
+    for (QWidget* dialog : std::initializer_list<QWidget*>{&header, &hex, &index, &offset}) {
+        for (QWidget* widget : dialog->findChildren<QWidget*>()) {
+            const QString name = dialog->objectName() + " " + widget->metaObject()->className();
+            EXPECT_GE(widget->font().pointSizeF(), 7) << name.toStdString();
+            if (dialog == &header) {
+                EXPECT_EQ(widget->font(), header.font()) << name.toStdString();
+            }
+            auto* label = qobject_cast<QLabel*>(widget);
+            if (label && !label->wordWrap()) {
+                EXPECT_LE(QFontMetrics(label->font()).horizontalAdvance(label->text().remove('&')),
+                          label->width())
+                    << name.toStdString() << " " << label->text().toStdString();
+            }
+        }
+    }
 }
