@@ -3,9 +3,9 @@
 #include <optional>
 
 #include "catalogue/definitionfiles.h"
-#include "check.h"
 #include "definitionwriter.h"
 #include "inference.h"
+#include "level/levelcheck.h"
 #include "util/hex.h"
 
 namespace tarnloft {

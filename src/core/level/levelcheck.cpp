@@ -1,8 +1,8 @@
-#include "check.h"
+#include "level/levelcheck.h"
 
 #include <algorithm>
 
-#include "streamwalk.h"
+#include "level/streamwalk.h"
 #include "util/hex.h"
 
 namespace tarnloft {
