@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "level/imagemap.h"
 #include "level/streamwalk.h"
 #include "util/hex.h"
 
@@ -37,10 +38,8 @@ LevelVerdict CheckLevel(const ImageBytes& image, const Catalogues& defs, int ind
 }
 
 std::vector<int> ListedLevels(const Catalogues& defs) {
-    std::vector<int> indices;
-    for (const ListItem& item : defs.DestinationLevels) indices.push_back(item.Value);
+    std::vector<int> indices = ListedLevelIndices(defs);
     std::sort(indices.begin(), indices.end());
-    indices.erase(std::unique(indices.begin(), indices.end()), indices.end());
     return indices;
 }
 
