@@ -13,14 +13,15 @@ namespace {
 // Coverage images are kept for small labels only, within a byte budget.
 constexpr qsizetype MaxCoveragePixels = 64 * 1024;
 constexpr qsizetype CoverageBudget = 16 * 1024 * 1024;
-qsizetype coverageBytes = 0;
+// Each thread that draws keeps its own labels: a layout belongs to one thread.
+thread_local qsizetype coverageBytes = 0;
 
 struct TextCache {
     std::unordered_map<std::string, QtCanvasLabel> Entries;
 };
 
 TextCache& Cache() {
-    static TextCache cache;
+    thread_local TextCache cache;
     return cache;
 }
 constexpr size_t MaxCachedLabels = 4096;
@@ -36,7 +37,8 @@ QStaticText Prepared(const QString& text, const QFont& font) {
 }  // namespace
 
 QtCanvasLabel& CachedLabel(const std::string& text, int pointSize, const QFont& font) {
-    std::string key = std::to_string(pointSize);
+    // The pixel size tells a picture drawn for a high-density screen apart.
+    std::string key = std::to_string(pointSize) + '/' + std::to_string(font.pixelSize());
     key += '\x1f';
     key += text;
     auto& entries = Cache().Entries;

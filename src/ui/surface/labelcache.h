@@ -33,7 +33,8 @@ struct QtCanvasLabel {
 // The blank border around the label in its coverage image.
 constexpr int CoverageMargin = 8;
 
-// The cached layout of `text` in `font` (of `pointSize`), laid out on first use.
+// The cached layout of `text` in `font` (of `pointSize`), laid out on first
+// use. Each thread has its own cache.
 QtCanvasLabel& CachedLabel(const std::string& text, int pointSize, const QFont& font);
 
 // The label to draw into a box `width` pixels wide: the whole text, or a
