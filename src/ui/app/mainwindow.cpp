@@ -58,6 +58,7 @@ MainWindow::MainWindow(Prompts& prompts, std::string dataFolder, QWidget* parent
     BuildMenus();
     BuildPanels();
     BuildEditMenu();
+    BuildPictureMenus();
     // One application-wide filter: Ctrl+C and Ctrl+E belong to the menu even
     // while a text box has the focus, and it also sees the client area's resizes.
     qApp->installEventFilter(this);
@@ -185,13 +186,16 @@ bool MainWindow::OpenAndLoadFirstLevel(const std::string& path, bool atStartup, 
         if (!atStartup) setWindowTitle(previousCaption);
         return false;
     }
+    shownIndex_ = 0;
     AdoptLevel(std::move(result), LevelIndexCaption(0, FileNameOf(path)));
+    emit ImageOpened(path);
     return true;
 }
 
 bool MainWindow::LoadLevelIndex(int64_t index) {
     LoadResult result = tarnloft::LoadLevelIndex(session_.Rom(), Defs(), index);
     if (!LoadSucceeded(result)) return false;
+    shownIndex_ = index;
     AdoptLevel(std::move(result), LevelIndexCaption(index, FileNameOf(Rom().Path())));
     return true;
 }
@@ -199,6 +203,7 @@ bool MainWindow::LoadLevelIndex(int64_t index) {
 bool MainWindow::LoadLevelOffset(int64_t levelOffset, int64_t spriteOffset) {
     LoadResult result = tarnloft::LoadLevelOffset(session_.Rom(), Defs(), levelOffset, spriteOffset);
     if (!LoadSucceeded(result)) return false;
+    shownIndex_ = -1;
     AdoptLevel(std::move(result), LevelOffsetCaption(levelOffset, spriteOffset, FileNameOf(Rom().Path())));
     return true;
 }
