@@ -10,8 +10,10 @@ namespace tarnloft {
 
 namespace {
 
-// Coverage images are kept for small labels only, within a byte budget.
-constexpr qsizetype MaxCoveragePixels = 64 * 1024;
+// Coverage images (one byte a pixel) are kept for small labels only, within
+// a byte budget; the limit lets the labels of a picture at twice the
+// density take the same path as at once.
+constexpr qsizetype MaxCoveragePixels = 256 * 1024;
 constexpr qsizetype CoverageBudget = 16 * 1024 * 1024;
 // Each thread that draws keeps its own labels: a layout belongs to one thread.
 thread_local qsizetype coverageBytes = 0;
@@ -85,14 +87,14 @@ const QImage& LabelCoverage(QtCanvasLabel& entry, const QFont& font) {
         const int width = int(std::ceil(entry.WholeSize.width())) + 2 * CoverageMargin;
         const int height = int(std::ceil(entry.WholeSize.height())) + 2 * CoverageMargin;
         const qsizetype pixels = qsizetype(width) * height;
-        if (pixels > MaxCoveragePixels || coverageBytes + 4 * pixels > CoverageBudget) return entry.Coverage;
-        entry.Coverage = QImage(width, height, QImage::Format_ARGB32_Premultiplied);
+        if (pixels > MaxCoveragePixels || coverageBytes + pixels > CoverageBudget) return entry.Coverage;
+        entry.Coverage = QImage(width, height, QImage::Format_Alpha8);
         entry.Coverage.fill(Qt::transparent);
         QPainter painter(&entry.Coverage);
         painter.setFont(font);
         painter.setPen(Qt::black);
         painter.drawStaticText(CoverageMargin, CoverageMargin, entry.Whole);
-        coverageBytes += 4 * pixels;
+        coverageBytes += pixels;
     }
     return entry.Coverage;
 }

@@ -24,7 +24,7 @@ struct QtCanvasLabel {
     std::vector<qreal> Starts;                           // left edge of each character
     qreal Slack = 0;                                     // how far a glyph may reach left of its start
     std::vector<std::pair<int, QStaticText>> Shortened;  // by character count
-    // Glyph coverage of the whole label (alpha channel), drawn once at
+    // Glyph coverage of the whole label (an alpha-only image), drawn once at
     // (Margin, Margin); empty until first needed or when too large.
     QImage Coverage;
     bool CoverageTried = false;

@@ -76,11 +76,10 @@ bool QtCanvas::DirectText(QtCanvasLabel& entry, int left, int top, int right, in
     const int y1 = std::min({bottom, image_.height(), originY + entry.Coverage.height()});
     const uint32_t ink = PixelOf(fore_);
     for (int y = y0; y < y1; ++y) {
-        const auto* from =
-            reinterpret_cast<const uint32_t*>(entry.Coverage.constScanLine(y - originY)) - originX;
+        const uchar* from = entry.Coverage.constScanLine(y - originY) - originX;
         auto* to = reinterpret_cast<uint32_t*>(bits_ + y * stride_);
         for (int x = x0; x < x1; ++x) {
-            const uint32_t coverage = from[x] >> 24;
+            const uint32_t coverage = from[x];
             if (coverage == 255)
                 to[x] = ink;
             else if (coverage)
