@@ -1,6 +1,7 @@
 #include "browser/levelbrowser.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -191,6 +192,11 @@ void LevelBrowser::closeEvent(QCloseEvent* event) {
     surveying_ = false;
     asked_ = arrived_ = 0;
     QWidget::closeEvent(event);
+}
+
+void LevelBrowser::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) return void(close());
+    QWidget::keyPressEvent(event);
 }
 
 }  // namespace tarnloft

@@ -41,6 +41,8 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Escape closes the window, as it closes a dialog.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     // A picture as drawn, with what it showed.
