@@ -78,10 +78,12 @@ void MainWindow::ShowLevelBrowser() {
         levelBrowser_ = new LevelBrowser(session_, this);
         connect(levelBrowser_, &LevelBrowser::LevelChosen, this,
                 [this](qint64 index) { LoadLevelIndex(index); });
-        connect(this, &MainWindow::LevelSaved, levelBrowser_, [this] { levelBrowser_->Refresh(); });
-        connect(this, &MainWindow::ImageOpened, levelBrowser_, [this] {
+        // An open browser follows what is written and opened; a closed one catches up when shown.
+        const auto follow = [this] {
             if (levelBrowser_->isVisible()) levelBrowser_->Refresh();
-        });
+        };
+        connect(this, &MainWindow::LevelSaved, levelBrowser_, follow);
+        connect(this, &MainWindow::ImageOpened, levelBrowser_, follow);
     }
     levelBrowser_->show();
     levelBrowser_->raise();
