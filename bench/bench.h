@@ -11,8 +11,8 @@
 //       bench::Measure("load level", [&] { ... });          // timed, printed
 //   }
 #pragma once
-#include <functional>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 

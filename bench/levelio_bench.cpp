@@ -1,4 +1,6 @@
 // Figures for loading and saving levels.
+#include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <fstream>
 #include <vector>
@@ -7,6 +9,8 @@
 #include "level/imagemap.h"
 #include "level/levelio.h"
 #include "level/levelsave.h"
+#include "level/movingsave.h"
+#include "level/objectstream.h"
 #include "rom/romimage.h"
 
 using namespace tarnloft;
@@ -71,6 +75,40 @@ BENCH_GROUP("level io") {
         bench::Measure("save level with a zero run to the end of a 4 MiB image",
                        [&] { SaveLevel(longRun, defs, longLevel.Level); });
     }
+}
+
+}  // namespace
+
+namespace {
+
+// A moving save of the densest demo level grown past its room: the plan (every
+// listed level read, free places found) and the writes with the check of every
+// other level afterwards. Each round starts from the same image.
+BENCH_GROUP("moving save") {
+    const std::string name = "moving save (densest demo level, every other level checked)";
+    if (!bench::Selected(name)) return;
+    const Catalogues& defs = bench::ShippedCatalogues();
+    RomImage rom;
+    if (!OpenImage(rom, bench::FreshDemoImageCopy())) return;
+    std::vector<uint8_t> pristine(static_cast<size_t>(rom.Size()));
+    rom.Read(1, pristine.data(), pristine.size());
+    LevelModel grown = LoadLevelIndex(rom, defs, 0xFF).Level;
+    const LevelObject first = grown.LevelObjects.front();
+    while (MeasureObjectBytes(defs, grown) <= grown.ObjectBytesRoom) grown.LevelObjects.push_back(first);
+    grown.ObjectBytesUsed = MeasureObjectBytes(defs, grown);
+
+    std::vector<double> times;
+    for (int round = 0; round < bench::DefaultRounds; ++round) {
+        rom.Write(1, pristine.data(), pristine.size());
+        const auto start = std::chrono::steady_clock::now();
+        const MovePlan plan = PlanMovingSave(rom, defs, grown, 0xFF);
+        const MoveResult result = WriteMovingSave(rom, defs, plan);
+        times.push_back(
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+        if (!result.Save.Ok) std::fprintf(stderr, "tarnloft_bench: %s\n", result.Save.Report.Text.c_str());
+    }
+    std::sort(times.begin(), times.end());
+    bench::Report(name, times[times.size() / 2]);
 }
 
 }  // namespace

@@ -22,6 +22,7 @@ public:
     int MessageCount = 0;
 
     void ShowMessage(const std::string&, const std::string&) override { ++MessageCount; }
+    bool AskYesNo(const std::string&, const std::string&) override { return true; }
     std::optional<std::string> ChooseRomFile() override {
         if (FileAnswers.empty()) return std::nullopt;
         std::string answer = FileAnswers.front();

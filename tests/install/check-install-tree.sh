@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the build into a scratch DESTDIR with the prefix /usr and checks
-# that exactly the expected files arrive: nothing missing, nothing extra.
+# that exactly the expected files arrive: nothing missing, nothing extra, and
+# a manual page for every program.
 #
 #   check-install-tree.sh <build-folder> <expected-list> [more expected paths]...
 set -euo pipefail
@@ -26,6 +27,8 @@ empty=$(cd "$root" && find . -mindepth 1 -type d -empty -printf '%P\n')
 
 for program in "$root"/usr/bin/*; do
     [ -x "$program" ] || { echo "Not executable: ${program#"$root"/}"; exit 1; }
+    page="$root/usr/share/man/man1/$(basename "$program").1.gz"
+    [ -f "$page" ] || { echo "No manual page for ${program#"$root"/}"; exit 1; }
 done
 for data in "$source_root"/data/*.dat; do
     cmp -s "$data" "$root/usr/share/tarnloft/$(basename "$data")" ||

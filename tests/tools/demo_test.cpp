@@ -65,7 +65,8 @@ TEST_F(DemoImage, InferDecidesEveryUsedNumberAsDataDoes) {
     fs::remove(out + "/O4Data.dat");
     std::string report;
     ASSERT_EQ(Run({"infer", image_, "--levels", "256", "--out", out}, &report), ExitAllGood) << report;
-    EXPECT_EQ(report, "decided " + std::to_string(used.size()) + " of " + std::to_string(used.size()) +
+    EXPECT_EQ(report, "wrote " + out + "/O5Data.dat\nwrote " + out + "/O4Data.dat\ndecided " +
+                          std::to_string(used.size()) + " of " + std::to_string(used.size()) +
                           " object numbers\n");
 
     // The written files load beside the others, give every used number the

@@ -16,6 +16,7 @@ class RecordingPrompts : public Prompts {
 public:
     std::vector<Message> Shown;
     std::deque<std::optional<std::string>> FileAnswers;
+    std::deque<bool> YesNoAnswers;  // an empty queue answers Yes
     int EndCalls = 0;
     int ChooseCalls = 0;
 
@@ -29,6 +30,14 @@ public:
     void ShowMessage(const std::string& title, const std::string& text) override {
         Shown.push_back(Message{title, text});
         if (OnShow) OnShow(Shown.back());
+    }
+
+    bool AskYesNo(const std::string& title, const std::string& text) override {
+        Shown.push_back(Message{title, text});
+        if (YesNoAnswers.empty()) return true;
+        const bool answer = YesNoAnswers.front();
+        YesNoAnswers.pop_front();
+        return answer;
     }
 
     std::optional<std::string> ChooseRomFile() override {

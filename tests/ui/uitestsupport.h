@@ -39,12 +39,6 @@ public:
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
     QString Folder() const { return dir_.path(); }
-    // tiny.smc beside the image, too short to hold the level table; empty when it cannot be written.
-    std::string WriteTooShortImage() const {
-        QFile tiny(dir_.filePath("tiny.smc"));
-        const bool written = tiny.open(QIODevice::WriteOnly) && tiny.write(QByteArray(1024, '\0')) == 1024;
-        return written ? tiny.fileName().toStdString() : std::string();
-    }
 
 private:
     QTemporaryDir dir_;

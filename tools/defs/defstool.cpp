@@ -1,20 +1,47 @@
 #include "defstool.h"
 
+#include <filesystem>
 #include <optional>
 
 #include "catalogue/definitionfiles.h"
 #include "definitionwriter.h"
 #include "inference.h"
+#include "level/cartridgesize.h"
 #include "level/levelcheck.h"
 #include "util/hex.h"
+#include "version.h"
 
 namespace tarnloft {
 
 namespace {
 
-const char* const Usage =
-    "usage: tarnloft-defs check IMAGE [--data DIR] [--levels N]\n"
-    "       tarnloft-defs infer IMAGE --levels N [--data DIR] [--out DIR] [--force]\n";
+// The lines shown above a mistake, and the start of --help.
+const char* const Synopsis =
+    "Usage: tarnloft-defs check IMAGE [--data DIR] [--levels N]\n"
+    "  or:  tarnloft-defs infer IMAGE --levels N [--data DIR] [--out DIR] [--force]\n";
+
+const char* const Help =
+    "Check definition files against a cartridge image (.smc), or infer from the\n"
+    "image whether each object number's records are four or five bytes long.\n"
+    "\n"
+    "Commands:\n"
+    "  check         decode the object and sprite data of the levels and print a\n"
+    "                line for each level that does not decode, then a summary\n"
+    "  infer         work out the record lengths from levels 0 to N-1, print what\n"
+    "                was not decided, and write O5Data.dat and O4Data.dat\n"
+    "\n"
+    "Options:\n"
+    "      --data DIR    the definition files to read (check: by default those\n"
+    "                    the editor reads; infer: names and colours to keep)\n"
+    "      --levels N    levels 0 to N-1 (1 to 256; 0x for hex) instead of those\n"
+    "                    that LevelList.dat lists\n"
+    "      --out DIR     where infer writes its two files (default: .)\n"
+    "      --force       let infer replace files that exist\n"
+    "  -h, --help        show this help and exit\n"
+    "      --version     show the version and exit\n"
+    "\n"
+    "Exit status: 0 when every level decodes and every number is decided, 1 when\n"
+    "some do not, 2 when an input cannot be read or a file cannot be written.\n";
 
 struct Arguments {
     std::string Command, Image;
@@ -74,6 +101,12 @@ std::optional<std::string> Parse(const std::vector<std::string>& words, Argument
     if (args.Image.empty()) return "no image given";
     if (args.Command == "infer" && !args.Levels) return "infer needs --levels N";
     return std::nullopt;
+}
+
+// Help and version texts go to standard output; a failed write is an error.
+int Print(std::ostream& out, const std::string& text) {
+    out << text << std::flush;
+    return out ? ExitAllGood : ExitSomeFail;
 }
 
 std::vector<int> FirstLevels(int count) {
@@ -145,6 +178,8 @@ int RunInfer(const Arguments& args, const ImageBytes& image, const Catalogues* e
         err << "tarnloft-defs: " << *error << "\n";
         return ExitBadInput;
     }
+    for (const char* name : {"O5Data.dat", "O4Data.dat"})
+        out << "wrote " << (std::filesystem::path(folder) / name).string() << "\n";
     if (inference.CutShort)
         out << "too many readings to search: numbers that the search never reached are not listed\n";
     const int decided = inference.DecidedCount();
@@ -157,9 +192,13 @@ int RunInfer(const Arguments& args, const ImageBytes& image, const Catalogues* e
 
 int RunDefsTool(const std::vector<std::string>& words, const std::string& dataFolder, std::ostream& out,
                 std::ostream& err) {
+    for (const std::string& word : words) {
+        if (word == "--help" || word == "-h") return Print(out, std::string(Synopsis) + Help);
+        if (word == "--version") return Print(out, std::string("tarnloft-defs ") + Version + "\n");
+    }
     Arguments args;
     if (auto mistake = Parse(words, args)) {
-        err << "tarnloft-defs: " << *mistake << "\n" << Usage;
+        err << "tarnloft-defs: " << *mistake << "\n" << Synopsis;
         return ExitBadInput;
     }
     // check always needs definition files; infer only when told where they are.
@@ -173,7 +212,9 @@ int RunDefsTool(const std::vector<std::string>& words, const std::string& dataFo
         }
     }
     ImageBytes image;
-    if (auto error = ReadImage(args.Image, image)) {
+    std::optional<std::string> error = ReadImage(args.Image, image);
+    if (!error) error = NotACartridgeImage(args.Image, static_cast<int64_t>(image.size()));
+    if (error) {
         err << "tarnloft-defs: " << *error << "\n";
         return ExitBadInput;
     }

@@ -31,6 +31,9 @@ constexpr size_t LevelTableSize = 6 * 256;
 constexpr size_t BankSize = 0x8000;          // LoROM: 32 KiB of image per bank
 constexpr size_t FirstDataOffset = 0xC0200;  // bank 0x18, right behind the table's bank
 constexpr uint8_t Filler = 0xEA;             // ends every zero run
+// The last two banks hold no level: bank 3E is filled with 0xFF, bank 3F
+// with 0x00, and FreeSpace.dat declares both free for levels that grow.
+constexpr size_t FreeAreaOffset = CopierHeaderSize + 0x3E * BankSize;
 
 // xorshift64*: small, fast and the same everywhere.
 class Random {
@@ -278,7 +281,7 @@ public:
         size_t romOffset = cursor_ - CopierHeaderSize;
         size_t bankEnd = (romOffset / BankSize + 1) * BankSize + CopierHeaderSize;
         if (need <= BankSize && cursor_ + need > bankEnd) cursor_ = bankEnd;
-        if (cursor_ + need > image_.size()) return 0;
+        if (cursor_ + need > FreeAreaOffset) return 0;
         size_t at = cursor_;
         std::copy(block.begin(), block.end(), image_.begin() + static_cast<std::ptrdiff_t>(at));
         image_[at + block.size()] = Filler;
@@ -326,7 +329,8 @@ int main(int argc, char** argv) {
     const char signature[] = "TARNLOFT DEMO IMAGE";
     std::copy(signature, signature + sizeof signature - 1, image.begin());
     Random fill(0xD3E0);
-    for (size_t i = CopierHeaderSize; i < ImageSize; ++i) image[i] = static_cast<uint8_t>(fill.Range(1, 255));
+    for (size_t i = CopierHeaderSize; i < FreeAreaOffset; ++i) image[i] = static_cast<uint8_t>(fill.Range(1, 255));
+    std::fill(image.begin() + FreeAreaOffset, image.begin() + FreeAreaOffset + BankSize, 0xFF);
 
     Placer placer(image);
     std::vector<std::pair<size_t, size_t>> offsets(256, {0, 0});

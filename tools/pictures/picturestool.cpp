@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "catalogue/definitionfiles.h"
+#include "level/cartridgesize.h"
 #include "level/levelcheck.h"
 #include "pictures/pictureexport.h"
 #include "util/decimal.h"
@@ -125,7 +126,9 @@ int RunPicturesTool(const std::vector<std::string>& words, const std::string& da
         return ExitBadInput;
     }
     ImageBytes image;
-    if (auto error = ReadImage(args.Image, image)) {
+    std::optional<std::string> error = ReadImage(args.Image, image);
+    if (!error) error = NotACartridgeImage(args.Image, static_cast<int64_t>(image.size()));
+    if (error) {
         err << "tarnloft-pictures: " << *error << "\n";
         return ExitBadInput;
     }

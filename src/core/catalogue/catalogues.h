@@ -47,6 +47,14 @@ struct ListItem {
     friend bool operator==(const ListItem& a, const ListItem& b) { return a.Text == b.Text && a.Value == b.Value; }
 };
 
+// A range of the image declared free in FreeSpace.dat: 0-based file
+// offsets, copier header included, both inclusive.
+struct FreeRange {
+    int64_t First = 0;
+    int64_t Last = 0;
+    std::string Description;
+};
+
 inline constexpr int ObjectCount = 256;
 inline constexpr int SpecialCount = 256;
 inline constexpr int SpriteCount = 513;  // indices 0..0x200
@@ -59,6 +67,7 @@ struct Catalogues {
     std::array<std::string, LevelCount> LevelNames;
     std::vector<ListItem> DestinationLevels;  // lstDestinationLevels
     std::vector<ListItem> EntranceTypes;      // lstEntranceTypes
+    std::vector<FreeRange> FreeSpace;         // FreeSpace.dat, when there is one
 };
 
 }  // namespace tarnloft

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "catalogue/freespacefile.h"
 #include "catalogue/recordfile.h"
 
 namespace tarnloft {
@@ -126,6 +127,12 @@ DefinitionLoad LoadDefinitionFiles(const std::string& folder) {
         error = ReadRecords(folder, "EntranceTypes.dat", 2, [&defs](const RecordReader& r) {
             return AppendListItem(r, 0xFF, "entrance type", defs.EntranceTypes, nullptr);
         });
+    }
+
+    if (!error) {
+        FreeSpaceLoad freeSpace = LoadFreeSpace(folder);
+        if (!freeSpace.Ok) error = freeSpace.Error;
+        defs.FreeSpace = std::move(freeSpace.Ranges);
     }
 
     if (error) {

@@ -21,13 +21,13 @@ std::string Trim(const std::string& text) {
     return text.substr(first, last - first);
 }
 
+}  // namespace
+
 std::string JoinPath(const std::string& folder, const char* fileName) {
     if (folder.empty()) return fileName;
     if (folder.back() == '/') return folder + fileName;
     return folder + "/" + fileName;
 }
-
-}  // namespace
 
 // A field of hex digits only (no prefix, no sign). Saturates instead of
 // wrapping so that an over-long number is reported as out of range.

@@ -91,6 +91,9 @@ private:
     const std::vector<std::string>& fields_;
 };
 
+// The path of `fileName` in `folder` ("" is the current folder).
+std::string JoinPath(const std::string& folder, const char* fileName);
+
 using RecordHandler = std::function<std::optional<std::string>(const RecordReader&)>;
 
 // Reads every non-blank line of `fileName` in `folder` as a record of exactly

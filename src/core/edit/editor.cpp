@@ -129,6 +129,13 @@ ChangeReport Editor::SetHeader(const HeaderBytesArray& bytes) {
     return Run([&](ChangeReport&) { state_.Level.HeaderBytes = bytes; });
 }
 
+ChangeReport Editor::MoveHome(const LevelModel& moved) {
+    return Run([&](ChangeReport& r) {
+        KeepHome(state_.Level, moved);
+        r.PictureChanged = true;  // the byte counters show the new rooms
+    });
+}
+
 ChangeReport Editor::Press(MouseButton button, double x, double y) {
     return Run([&](ChangeReport& r) { MousePress(state_, defs_, button, x, y, r); });
 }
@@ -287,7 +294,9 @@ ChangeReport Editor::Restore(const EditorSnapshot& snapshot) {
         // A restore that puts back what is there changes no content.
         const bool same = snapshot.Level.LevelObjects == state_.Level.LevelObjects &&
                           snapshot.Level.ScreenExits == state_.Level.ScreenExits;
+        const LevelModel home = state_.Level;
         state_.Level = snapshot.Level;
+        KeepHome(state_.Level, home);
         // A drag in progress ends: its entry may be gone. The exit editor
         // takes input only while there are exits, as after a removal.
         PointerMode& mode = state_.Tool.Mode;

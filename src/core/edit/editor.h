@@ -38,6 +38,9 @@ public:
     ChangeReport AdoptLevel(LevelModel level);
     // Takes over edited header bytes; they reach the image with the next save.
     ChangeReport SetHeader(const HeaderBytesArray& bytes);
+    // The level was moved to a new home in the image: its positions and
+    // rooms become `moved`'s. Its content and the history stay as they are.
+    ChangeReport MoveHome(const LevelModel& moved);
 
     // The pointer on the surface, in pixels of the surface (fractions kept).
     ChangeReport Press(MouseButton button, double x, double y);
@@ -81,6 +84,7 @@ public:
     ChangeReport Redraw();
 
     // For undo and redo: the level and its selection, and putting them back.
+    // The level's home in the image (positions and rooms) is never put back.
     EditorSnapshot Snapshot() const;
     ChangeReport Restore(const EditorSnapshot& snapshot);
 

@@ -37,7 +37,7 @@ HeaderBytesArray PackHeader(const LevelHeaderFields& fields);
 
 struct HeaderImport {
     std::optional<HeaderBytesArray> Bytes;  // empty when refused
-    MessageList Messages;                      // the bank message, or a read failure
+    MessageList Messages;                   // the bank message, or a read failure
 };
 HeaderImport ImportHeaderFromLevel(const RomImage& rom, uint64_t levelIndex);
 

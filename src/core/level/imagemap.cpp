@@ -33,7 +33,8 @@ std::vector<int> ListedLevelIndices(const Catalogues& defs) {
     return indices;
 }
 
-ImageMap ReadImageMap(const RomImage& rom, const std::vector<int>& levels) {
+ImageMap ReadImageMap(const RomImage& rom, const std::vector<int>& levels,
+                      const std::vector<FreeRange>& declared) {
     ImageMap map;
     for (int index : levels) {
         ListedLevel level;
@@ -49,6 +50,7 @@ ImageMap ReadImageMap(const RomImage& rom, const std::vector<int>& levels) {
             if (start >= 0) map.Starts.push_back(start);
         map.Levels.push_back(level);
     }
+    for (const FreeRange& range : declared) map.Starts.push_back(range.First);
     std::sort(map.Starts.begin(), map.Starts.end());
     map.Starts.erase(std::unique(map.Starts.begin(), map.Starts.end()), map.Starts.end());
     map.Blocks = FindTaggedBlocks(rom);
@@ -56,7 +58,7 @@ ImageMap ReadImageMap(const RomImage& rom, const std::vector<int>& levels) {
 }
 
 ImageMap ReadImageMap(const RomImage& rom, const Catalogues& defs) {
-    return ReadImageMap(rom, ListedLevelIndices(defs));
+    return ReadImageMap(rom, ListedLevelIndices(defs), defs.FreeSpace);
 }
 
 int64_t UsableRun(const ImageMap& map, int64_t streamOffset, int64_t runOffset, int64_t runLength) {

@@ -26,7 +26,8 @@ struct ListedLevel {
 struct ImageMap {
     std::vector<ListedLevel> Levels;
     // Sorted 0-based offsets where listed data starts: every header, every
-    // sprite stream and every table row of a listed level.
+    // sprite stream and every table row of a listed level, and the first
+    // byte of every range declared free (that space belongs to no level).
     std::vector<int64_t> Starts;
     std::vector<TaggedBlock> Blocks;  // sorted by offset
 };
@@ -34,7 +35,9 @@ struct ImageMap {
 // The indices LevelList.dat lists, in its order, each once.
 std::vector<int> ListedLevelIndices(const Catalogues& defs);
 
-ImageMap ReadImageMap(const RomImage& rom, const std::vector<int>& levels);
+ImageMap ReadImageMap(const RomImage& rom, const std::vector<int>& levels,
+                      const std::vector<FreeRange>& declared = {});
+// The levels LevelList.dat lists and the ranges FreeSpace.dat declares.
 ImageMap ReadImageMap(const RomImage& rom, const Catalogues& defs);
 
 // How many of the `runLength` zero bytes at `runOffset`, behind the

@@ -52,8 +52,14 @@ bool LoadSpritePart(RomReader& reader, int64_t spritePos, LoadResult& result) {
     return sprites.Ok;
 }
 
-// The zero runs behind the two terminators stop where other listed data starts.
-void CapRooms(const ImageMap& map, LevelModel& level) {
+// The zero runs behind the two terminators stop where other listed data
+// starts; listed levels (but `self`) that start at the same places share the streams.
+void PlaceInImage(const ImageMap& map, LevelModel& level, int64_t self) {
+    for (const ListedLevel& other : map.Levels) {
+        if (other.Index == self) continue;
+        if (other.HeaderOffset == level.ObjectDataPos - 1) level.ObjectsSharedWith.push_back(other.Index);
+        if (other.SpriteOffset == level.SpriteDataPos - 1) level.SpritesSharedWith.push_back(other.Index);
+    }
     const int64_t objectStart = level.ObjectDataPos - 1;
     const int64_t objectRun = objectStart + HeaderSize + level.ObjectBytesUsed + 2;
     level.ObjectBytesRoom = level.ObjectBytesUsed + UsableRun(map, objectStart, objectRun,
@@ -122,7 +128,7 @@ LoadResult LoadLevelIndex(const RomImage& rom, const Catalogues& defs, int64_t i
         NameFailures(result, errorsFrom, what);
         return Failed(std::move(result));
     }
-    CapRooms(map, result.Level);
+    PlaceInImage(map, result.Level, index);
     result.Ok = true;
     return result;
 }
@@ -149,7 +155,7 @@ LoadResult LoadLevelOffset(const RomImage& rom, const Catalogues& defs, int64_t 
         NameFailures(result, 0, what);
         return Failed(std::move(result));
     }
-    CapRooms(map, result.Level);
+    PlaceInImage(map, result.Level, -1);
     result.Messages.push_back({"Tarnloft - Substandard loading feature", "Level and sprites loaded."});
     result.Ok = true;
     return result;

@@ -66,8 +66,23 @@ struct LevelModel {
     int64_t SpriteBytesUsed = 0;
     int64_t SpriteBytesRoom = 0;
 
+    // Other listed levels whose table rows lead to the same object or sprite
+    // stream: a save in place changes them too. Found at load time.
+    std::vector<int> ObjectsSharedWith;
+    std::vector<int> SpritesSharedWith;
+
     int LastObjectIndex() const { return static_cast<int>(LevelObjects.size()) - 1; }
     int LastScreenExit() const { return static_cast<int>(ScreenExits.size()) - 1; }
 };
+
+// Gives `level` the home of `home`: where its streams lie and their rooms.
+inline void KeepHome(LevelModel& level, const LevelModel& home) {
+    level.ObjectDataPos = home.ObjectDataPos;
+    level.SpriteDataPos = home.SpriteDataPos;
+    level.ObjectBytesRoom = home.ObjectBytesRoom;
+    level.SpriteBytesRoom = home.SpriteBytesRoom;
+    level.ObjectsSharedWith = home.ObjectsSharedWith;
+    level.SpritesSharedWith = home.SpritesSharedWith;
+}
 
 }  // namespace tarnloft

@@ -43,6 +43,15 @@ std::string ObjectInfoText(const LevelModel& level, const Catalogues& defs) {
 
 }  // namespace
 
+std::string SharingText(const char* what, const std::vector<int>& levels) {
+    if (levels.empty()) return {};
+    std::string text =
+        std::string(what) + (levels.size() == 1 ? " are shared with level " : " are shared with levels ");
+    for (size_t i = 0; i < levels.size(); ++i)
+        text += (i ? ", " : "") + Hex(static_cast<uint64_t>(levels[i]));
+    return text + ": saving in place changes " + (levels.size() == 1 ? "it" : "them") + " too.";
+}
+
 SelectionInfo BuildSelectionInfo(const LevelModel& level, const Catalogues& defs) {
     SelectionInfo info;
     info.ObjectInfo = ObjectInfoText(level, defs);
@@ -50,6 +59,8 @@ SelectionInfo BuildSelectionInfo(const LevelModel& level, const Catalogues& defs
     info.SpriteByteUsage = ByteUsageText(level.SpriteBytesUsed, level.SpriteBytesRoom);
     info.ByteUsageColour = ByteUsageColour(level.ObjectBytesUsed, level.ObjectBytesRoom);
     info.SpriteByteUsageColour = ByteUsageColour(level.SpriteBytesUsed, level.SpriteBytesRoom);
+    info.ByteUsageToolTip = SharingText("The objects and screen exits", level.ObjectsSharedWith);
+    info.SpriteByteUsageToolTip = SharingText("The sprites", level.SpritesSharedWith);
     return info;
 }
 

@@ -17,6 +17,10 @@ struct SelectionInfo {
     std::string SpriteByteUsage;  // lblSByteUsage caption
     Rgb ByteUsageColour;          // red when the object stream is over budget, else black
     Rgb SpriteByteUsageColour;
+    // Tooltips of the two usage labels: which other levels share the stream
+    // (a save changes them too); empty when none does.
+    std::string ByteUsageToolTip;
+    std::string SpriteByteUsageToolTip;
 };
 
 struct ScreenExitFields {
@@ -35,6 +39,9 @@ struct ScreenExitInfo {
     std::string ByteUsage;
     Rgb ByteUsageColour;
 };
+
+// Which other levels share a stream, for a tooltip; empty when none does.
+std::string SharingText(const char* what, const std::vector<int>& levels);
 
 // "used/room" in decimal.
 std::string ByteUsageText(int64_t used, int64_t room);

@@ -1,6 +1,7 @@
 // The editor's command line: an optional image to open, --help and --version.
-// Plain C++; the toolkit's own options (-platform, -style, ...) are taken out
-// by QApplication before the rest is read here.
+// Plain C++, so it is read before the toolkit starts: a mistake is answered
+// without a display. The toolkit's own options (-platform, -style, ...) are
+// passed over here and left for QApplication.
 #pragma once
 #include <optional>
 #include <string>
@@ -16,8 +17,7 @@ struct CommandLine {
 };
 
 // Reads the arguments after the program name. --help and --version win over
-// anything else before "--", so they can be answered before the toolkit
-// starts (and without a display); "--" makes every later argument an image name.
+// anything else before "--"; "--" makes every later argument an image name.
 CommandLine ParseCommandLine(const std::vector<std::string>& args);
 
 std::string UsageText();

@@ -11,6 +11,7 @@
 #include <QScrollBar>
 
 #include "catalogue/definitionfiles.h"
+#include "level/cartridgesize.h"
 #include "level/levelio.h"
 #include "panels/cataloguepanel.h"
 #include "panels/levelinfopanel.h"
@@ -162,7 +163,9 @@ bool MainWindow::OpenAndLoadFirstLevel(const std::string& path, bool atStartup, 
     setWindowTitle(ToQString(FileCaption(path)));
 
     RomImage probe;
-    if (std::optional<std::string> error = probe.Open(path)) {
+    std::optional<std::string> error = probe.Open(path);
+    if (!error) error = NotACartridgeImage(path, probe.Size());
+    if (error) {
         prompts_.ShowMessage(OpenErrorTitle, *error);
         if (!atStartup) setWindowTitle(previousCaption);
         return false;
@@ -186,8 +189,7 @@ bool MainWindow::OpenAndLoadFirstLevel(const std::string& path, bool atStartup, 
         if (!atStartup) setWindowTitle(previousCaption);
         return false;
     }
-    shownIndex_ = 0;
-    AdoptLevel(std::move(result), LevelIndexCaption(0, FileNameOf(path)));
+    AdoptLevel(std::move(result), LevelIndexCaption(0, FileNameOf(path)), 0);
     emit ImageOpened(path);
     return true;
 }
@@ -195,16 +197,15 @@ bool MainWindow::OpenAndLoadFirstLevel(const std::string& path, bool atStartup, 
 bool MainWindow::LoadLevelIndex(int64_t index) {
     LoadResult result = tarnloft::LoadLevelIndex(session_.Rom(), Defs(), index);
     if (!LoadSucceeded(result)) return false;
-    shownIndex_ = index;
-    AdoptLevel(std::move(result), LevelIndexCaption(index, FileNameOf(Rom().Path())));
+    AdoptLevel(std::move(result), LevelIndexCaption(index, FileNameOf(Rom().Path())), index);
     return true;
 }
 
 bool MainWindow::LoadLevelOffset(int64_t levelOffset, int64_t spriteOffset) {
     LoadResult result = tarnloft::LoadLevelOffset(session_.Rom(), Defs(), levelOffset, spriteOffset);
     if (!LoadSucceeded(result)) return false;
-    shownIndex_ = -1;
-    AdoptLevel(std::move(result), LevelOffsetCaption(levelOffset, spriteOffset, FileNameOf(Rom().Path())));
+    AdoptLevel(std::move(result), LevelOffsetCaption(levelOffset, spriteOffset, FileNameOf(Rom().Path())),
+               std::nullopt);
     return true;
 }
 
@@ -218,7 +219,8 @@ bool MainWindow::LoadSucceeded(const LoadResult& result) {
 // A new level replaces the old one; zoom, scroll positions and toggles stay.
 // The user sees the new level's picture and panels before its messages
 // ("Level and sprites loaded."), and the caption names it after them.
-void MainWindow::AdoptLevel(LoadResult&& loaded, const std::string& caption) {
+void MainWindow::AdoptLevel(LoadResult&& loaded, const std::string& caption, std::optional<int64_t> index) {
+    levelIndex_ = index;
     session_.Apply(&Editor::AdoptLevel, std::move(loaded.Level));
     prompts_.ShowAll(loaded.Messages);
     setWindowTitle(ToQString(caption));

@@ -87,6 +87,8 @@ private:
     void BuildMenus();
     void OpenRom();
     void SaveLevel();
+    // mainwindow_save.cpp: "Save Level, Moving It If Needed".
+    void SaveLevelMoving();
     void Zoom(int zoom);
     void ToggleSeparateObjects();
     void FetchBadger();
@@ -119,14 +121,15 @@ private:
                                bool nameImageInMessages = false);
     // Shows a failed load's messages (ending the program when it must); false then.
     bool LoadSucceeded(const LoadResult& result);
-    void AdoptLevel(LoadResult&& loaded, const std::string& caption);
+    // `index`: the level's row of the level table; nothing when loaded by offset.
+    void AdoptLevel(LoadResult&& loaded, const std::string& caption, std::optional<int64_t> index);
     void EndProgram();
 
     Prompts& prompts_;
     std::string dataFolder_;
     EditorSession session_;
     int32_t badgerCount_ = 0;
-    int64_t shownIndex_ = -1;  // the level on screen in the level table; -1 when loaded by offsets
+    std::optional<int64_t> levelIndex_;  // the table row of the level on screen
     bool ended_ = false;
 
     // The client area and its panels.

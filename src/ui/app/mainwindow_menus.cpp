@@ -75,6 +75,8 @@ void MainWindow::BuildMenus() {
     AddSeparator(level, "mnuDash");
     connect(AddAction(level, "mnuFileSave", "&Save Level", "Ctrl+S"), &QAction::triggered, this,
             [this] { SaveLevel(); });
+    connect(AddAction(level, "mnuFileSaveMoving", "Save Level, &Moving It If Needed", "Ctrl+Shift+S"),
+            &QAction::triggered, this, [this] { SaveLevelMoving(); });
     AddSeparator(level, "mnuDash2");
     connect(AddAction(level, "mnuLevelHeader", "Edit header...", "Ctrl+H"), &QAction::triggered, this,
             [this] { ShowHeaderDialog(); });
@@ -144,7 +146,7 @@ void MainWindow::OpenImage(const std::string& path) {
 void MainWindow::SaveLevel() {
     const SaveResult result = tarnloft::SaveLevel(session_.Rom(), Defs(), State().Level);
     prompts_.Show(result.Report);
-    if (result.Ok) emit LevelSaved(shownIndex_);
+    if (result.Ok) emit LevelSaved(levelIndex_.value_or(-1));
 }
 
 void MainWindow::Zoom(int zoom) { session_.Apply(&Editor::Zoom, zoom, CurrentLayoutInput()); }

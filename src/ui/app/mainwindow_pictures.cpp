@@ -99,7 +99,7 @@ void MainWindow::ExportLevelPicture() {
     const QString folder = QFileInfo(FileNameToQString(Rom().Path())).absolutePath();
     const std::string suggested =
         FileNameToStd(folder) + "/" +
-        (shownIndex_ >= 0 ? PictureFileName(static_cast<int>(shownIndex_)) : "level.png");
+        (levelIndex_ ? PictureFileName(static_cast<int>(*levelIndex_)) : "level.png");
     const std::optional<std::string> path = prompts_.ChoosePictureFile(suggested);
     if (!path) return;
     QApplication::setOverrideCursor(Qt::WaitCursor);

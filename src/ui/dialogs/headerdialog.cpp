@@ -8,10 +8,10 @@
 #include <string>
 
 #include "prompts/prompts.h"
-#include "widgets/placement.h"
 #include "rom/romimage.h"
 #include "util/decimal.h"
 #include "util/hex.h"
+#include "widgets/placement.h"
 #include "widgets/qtstrings.h"
 
 namespace tarnloft {
@@ -72,7 +72,8 @@ HeaderDialog::HeaderDialog(const RomImage& rom, Prompts& prompts, QWidget* paren
     order << cmdCancel_ << cmdOk_ << boxes_[MusicField] << txtImportNum_ << cmdImport_;
     for (int i = 0; i + 1 < order.size(); ++i) setTabOrder(order[i], order[i + 1]);
 
-    FitCaptions(this);
+    // Some captions are long for their rows: the whole dialog shares one smaller font.
+    FitCaptionsInOneSize(this);
     connect(cmdOk_, &QPushButton::clicked, this, &HeaderDialog::OkClicked);
     connect(cmdCancel_, &QPushButton::clicked, this, &QWidget::hide);
     connect(cmdImport_, &QPushButton::clicked, this, &HeaderDialog::ImportClicked);

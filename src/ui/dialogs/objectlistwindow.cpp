@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QResizeEvent>
 #include <QSignalBlocker>
 #include <algorithm>
@@ -15,6 +16,10 @@
 #include "widgets/qtstrings.h"
 
 namespace tarnloft {
+
+namespace {
+constexpr int ButtonWidth = 78, ButtonHeight = 24, Margin = 4;
+}  // namespace
 
 ObjectListWindow::ObjectListWindow(QWidget* parent) : QWidget(parent, Qt::Tool) {
     setObjectName("frmObjectList");
@@ -48,6 +53,12 @@ ObjectListWindow::ObjectListWindow(QWidget* parent) : QWidget(parent, Qt::Tool) 
     lstObjects_->setObjectName("lstObjects");
     PlaceTwips(lstObjects_, 0, 1200, 3255, 3570);
 
+    // Create and Remove, as in the main window's "Object" frame, which is hidden meanwhile.
+    create_ = AddButton(this, "cmdAddObject", "&Create", Pixels(0, 0, ButtonWidth, ButtonHeight));
+    remove_ = AddButton(this, "cmdRemoveObject", "&Remove", Pixels(0, 0, ButtonWidth, ButtonHeight));
+    connect(create_, &QPushButton::clicked, this, &ObjectListWindow::CreateClicked);
+    connect(remove_, &QPushButton::clicked, this, &ObjectListWindow::RemoveClicked);
+
     FitCaptions(this);
 
     connect(txtFilter_, &QLineEdit::textChanged, this, &ObjectListWindow::FilterChanged);
@@ -68,14 +79,19 @@ void ObjectListWindow::SetEntries(const std::vector<std::string>& texts) {
 }
 
 void ObjectListWindow::ListableClicked() {
-    emit ListableChanged(chkListable_[0]->isChecked(), chkListable_[1]->isChecked(), chkListable_[2]->isChecked());
+    emit ListableChanged(chkListable_[0]->isChecked(), chkListable_[1]->isChecked(),
+                         chkListable_[2]->isChecked());
 }
 
 void ObjectListWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    // The list fills the client area below the options frame, less a small margin.
+    // The buttons sit at the bottom; the list fills the client area between
+    // the options frame and them, less a small margin.
+    const int buttonsTop = this->height() - Margin - ButtonHeight;
+    create_->move(0, buttonsTop);
+    remove_->move(ButtonWidth + Margin, buttonsTop);
     int width = std::max(0, this->width() - 8);
-    int height = std::max(0, this->height() - 8 - fraListOptions_->height());
+    int height = std::max(0, buttonsTop - Margin - lstObjects_->y());
     lstObjects_->setGeometry(lstObjects_->x(), lstObjects_->y(), width, height);
 }
 

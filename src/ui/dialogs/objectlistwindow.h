@@ -1,6 +1,6 @@
 // The separate object list window (frmObjectList): a modeless tool window
 // that mirrors the main window's catalogue list and forwards the user's
-// actions (check boxes, filter, entry clicks) as signals.
+// actions (check boxes, filter, entry clicks, Create and Remove) as signals.
 #pragma once
 #include <QWidget>
 #include <array>
@@ -11,6 +11,7 @@ class QCheckBox;
 class QGroupBox;
 class QLineEdit;
 class QListWidget;
+class QPushButton;
 
 namespace tarnloft {
 
@@ -29,6 +30,9 @@ signals:
     void FilterChanged(const QString& text);
     // The user picked the entry at `row` (a click, or a keyboard move in the list).
     void EntryClicked(int row);
+    // "&Create" and "&Remove": the main window's commands of the same names.
+    void CreateClicked();
+    void RemoveClicked();
     // The window's own close button: the window is discarded after this.
     void Closed();
 
@@ -43,6 +47,8 @@ private:
     QLineEdit* txtFilter_ = nullptr;
     std::array<QCheckBox*, 3> chkListable_{};
     QListWidget* lstObjects_ = nullptr;
+    QPushButton* create_ = nullptr;
+    QPushButton* remove_ = nullptr;
     bool closed_ = false;
 };
 

@@ -49,10 +49,13 @@ CataloguePanel::CataloguePanel(EditorSession& session, QWidget* client) : QObjec
     // Every key released in the filter box rebuilds the list, changed text or not.
     txtFilter_->installEventFilter(this);
 
-    connect(create, &QPushButton::clicked, this,
-            [this] { session_.Apply(&Editor::Create, SelectedValue()); });
-    connect(remove, &QPushButton::clicked, this, [this] { session_.Apply(&Editor::Remove); });
+    connect(create, &QPushButton::clicked, this, &CataloguePanel::Create);
+    connect(remove, &QPushButton::clicked, this, &CataloguePanel::Remove);
 }
+
+void CataloguePanel::Create() { session_.Apply(&Editor::Create, SelectedValue()); }
+
+void CataloguePanel::Remove() { session_.Apply(&Editor::Remove); }
 
 CataloguePanel::~CataloguePanel() {
     // The separate list window is a top-level window of its own.
@@ -133,6 +136,8 @@ ObjectListWindow* CataloguePanel::EnsureListWindow() {
     connect(window, &ObjectListWindow::EntryClicked, this, [this](int row) {
         if (row >= 0 && row < lstObjects_->count()) lstObjects_->setCurrentRow(row);
     });
+    connect(window, &ObjectListWindow::CreateClicked, this, &CataloguePanel::Create);
+    connect(window, &ObjectListWindow::RemoveClicked, this, &CataloguePanel::Remove);
     connect(window, &ObjectListWindow::Closed, this, &CataloguePanel::ListWindowClosed);
     listWindow_ = window;
     // A new window copies the main list as it stands; its selection stays.

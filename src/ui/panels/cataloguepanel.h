@@ -51,6 +51,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // "&Create" from the selected catalogue line, "&Remove" the selected entry.
+    void Create();
+    void Remove();
     ObjectListWindow* EnsureListWindow();
     void MirrorObjectList();
 

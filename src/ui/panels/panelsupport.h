@@ -26,17 +26,22 @@ inline void SetCaption(QLabel* label, const std::string& text) {
     if (label->text() != caption) label->setText(caption);
 }
 
-// The label's text, whole: a text wider than the label is set in a smaller font.
+// The label's text, whole: a text wider than the label is set in a smaller
+// font, down to a readable 7 pt, and then in narrower letters.
 inline void SetFittingCaption(QLabel* label, const std::string& text) {
     const QString caption = ToCaption(text);
     if (label->text() == caption) return;
-    QFont font = label->parentWidget()->font();
+    const QFont normal = label->parentWidget()->font();
+    QFont font = normal;
     const int room = label->contentsRect().width();
-    constexpr qreal SmallestPointSize = 4;
-    while (font.pointSizeF() - 0.5 >= SmallestPointSize &&
-           QFontMetrics(font).horizontalAdvance(caption) > room)
+    const auto tooWide = [&] { return QFontMetrics(font).horizontalAdvance(caption) > room; };
+    constexpr qreal SmallestPointSize = 7;
+    while (tooWide() && font.pointSizeF() - 0.5 >= SmallestPointSize)
         font.setPointSizeF(font.pointSizeF() - 0.5);
+    for (int stretch = 96; tooWide() && stretch >= QFont::Condensed; stretch -= 4) font.setStretch(stretch);
     label->setFont(font);
+    // A smaller text stands on the same baseline as the captions beside it.
+    label->setContentsMargins(0, QFontMetrics(normal).ascent() - QFontMetrics(font).ascent(), 0, 0);
     label->setText(caption);
 }
 

@@ -19,6 +19,9 @@ public:
         for (const Message& m : messages) Show(m);
     }
 
+    // A question with Yes and No buttons, Yes the default; true for Yes.
+    virtual bool AskYesNo(const std::string& title, const std::string& text) = 0;
+
     // The file-open dialog with the filter "ROMs (*.smc)"; nullopt on Cancel.
     virtual std::optional<std::string> ChooseRomFile() = 0;
 

@@ -17,6 +17,14 @@ void QtPrompts::ShowMessage(const std::string& title, const std::string& text) {
     box.exec();
 }
 
+bool QtPrompts::AskYesNo(const std::string& title, const std::string& text) {
+    QMessageBox box(QMessageBox::NoIcon, ToQString(title), ToCaption(text),
+                    QMessageBox::Yes | QMessageBox::No, parent_);
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(QMessageBox::Yes);
+    return box.exec() == QMessageBox::Yes;
+}
+
 std::optional<std::string> QtPrompts::ChooseRomFile() {
     // Qt's own dialog, so that the path can be typed the same way everywhere.
     const QString name =

@@ -16,6 +16,7 @@ public:
     void SetParentWidget(QWidget* parent) { parent_ = parent; }
 
     void ShowMessage(const std::string& title, const std::string& text) override;
+    bool AskYesNo(const std::string& title, const std::string& text) override;
     std::optional<std::string> ChooseRomFile() override;
     std::optional<std::string> ChoosePictureFile(const std::string& suggested) override;
     std::optional<std::string> ChoosePictureFolder() override;

@@ -13,17 +13,35 @@ namespace tarnloft {
 namespace {
 
 constexpr double DialogPointSize = 8.0;
-constexpr double SmallestPointSize = 6.0;
+// Below this a caption is no longer readable.
+constexpr double SmallestPointSize = 7.0;
+
+// Whether `caption` plus `padding` pixels fits `widget`'s width in `font`.
+bool Fits(const QWidget* widget, QString caption, int padding, const QFont& font) {
+    caption.remove('&');
+    return QFontMetrics(font).horizontalAdvance(caption) + padding <= widget->width();
+}
 
 // Shrinks `widget`'s font until `caption` plus `padding` pixels fits its width.
-void ShrinkToFit(QWidget* widget, QString caption, int padding) {
-    caption.remove('&');
+void ShrinkToFit(QWidget* widget, const QString& caption, int padding) {
     QFont font = widget->font();
     if (font.pointSizeF() <= 0) return;  // pixel-sized font: leave it
-    while (font.pointSizeF() > SmallestPointSize &&
-           QFontMetrics(font).horizontalAdvance(caption) + padding > widget->width())
+    while (font.pointSizeF() > SmallestPointSize && !Fits(widget, caption, padding, font))
         font.setPointSizeF(font.pointSizeF() - 0.5);
     if (font != widget->font()) widget->setFont(font);
+}
+
+// Whether every single-line caption under `root` fits in its widget's font.
+bool AllCaptionsFit(QWidget* root) {
+    for (QLabel* label : root->findChildren<QLabel*>())
+        if (!label->wordWrap() && !Fits(label, label->text(), 0, label->font())) return false;
+    for (QPushButton* button : root->findChildren<QPushButton*>())
+        if (!Fits(button, button->text(), 12, button->font())) return false;
+    for (QGroupBox* frame : root->findChildren<QGroupBox*>())
+        if (!Fits(frame, frame->title(), 12, frame->font())) return false;
+    for (QCheckBox* box : root->findChildren<QCheckBox*>())
+        if (!Fits(box, box->text(), 22, box->font())) return false;
+    return true;
 }
 
 }  // namespace
@@ -79,6 +97,14 @@ void FitCaptions(QWidget* root) {
         ShrinkToFit(frame, frame->title(), 12);
     }
     for (QCheckBox* box : root->findChildren<QCheckBox*>()) ShrinkToFit(box, box->text(), 22);
+}
+
+void FitCaptionsInOneSize(QWidget* root) {
+    QFont font = root->font();
+    while (font.pointSizeF() - 0.5 >= SmallestPointSize && !AllCaptionsFit(root)) {
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+        root->setFont(font);
+    }
 }
 
 QPushButton* AddTwipsButton(QWidget* parent, const char* objectName, const QString& caption, int left,

@@ -46,5 +46,8 @@ void FixDialogSizeTwips(QWidget* dialog, int width, int height);
 // for: shrinks the font of every single-line label, button, frame and check
 // box under `root` whose caption would otherwise be cut off.
 void FitCaptions(QWidget* root);
+// The same, but one font for all: `root`'s font becomes the largest size,
+// down to 7 pt, at which every caption under it fits.
+void FitCaptionsInOneSize(QWidget* root);
 
 }  // namespace tarnloft

@@ -1,6 +1,7 @@
 // The command line: parsing, and start-up with an image named on it.
 #include "app/commandline.h"
 
+#include "level/cartridgesize.h"
 #include "uitestsupport.h"
 
 using namespace uitest;
@@ -23,6 +24,14 @@ TEST(CommandLine, ReadsAnImageHelpVersionAndRefusesTheRest) {
         {"--help", {"--help"}, A::Help, nullptr},
         {"--version", {"--version"}, A::Version, nullptr},
         {"--help wins over a bad option", {"-platform", "offscreen", "--help"}, A::Help, nullptr},
+        {"the toolkit's options pass, with their values",
+         {"-style", "fusion", "--platform", "offscreen", "-style=fusion", "-reverse", "a.smc"},
+         A::Run,
+         "a.smc"},
+        {"a toolkit option without its value",
+         {"a.smc", "-style"},
+         A::Error,
+         "option '-style' needs a value"},
         {"an unknown option", {"--frobnicate"}, A::Error, "unknown option '--frobnicate'"},
         {"two images", {"a.smc", "b.smc"}, A::Error, "only one image"},
     };
@@ -46,8 +55,14 @@ TEST(CommandLine, ReadsAnImageHelpVersionAndRefusesTheRest) {
 TEST(CommandLine, StartupOpensTheNamedImageOrFallsBackToTheDialog) {
     DemoImage demo;
     if (!demo.Ok()) GTEST_SKIP() << "no demo generator";
-    const std::string tinyPath = demo.WriteTooShortImage();
-    ASSERT_FALSE(tinyPath.empty());
+    // A text file, and an image of zeros that holds the level table but no level 0.
+    const auto write = [&](const char* name, const QByteArray& bytes) {
+        QFile file(demo.Folder() + "/" + name);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        return file.fileName().toStdString();
+    };
+    const std::string notes = write("notes.txt", "twenty-two bytes long\n");
+    const std::string zeros = write("zeros.smc", QByteArray(SmallestImageSize, '\0'));
     const std::string missing = demo.Folder().toStdString() + "/missing.smc";
 
     struct Case {
@@ -63,8 +78,10 @@ TEST(CommandLine, StartupOpensTheNamedImageOrFallsBackToTheDialog) {
         {"a good image opens without the dialog", demo.Path(), false, true, 0, "", ""},
         {"a missing image is named, then the dialog", missing, true, true, 1, "Tarnloft - Cannot open ROM",
          "Cannot open \"" + missing + "\""},
-        {"an image whose level 0 fails is named, then the dialog", tinyPath, true, true, 1,
-         "Tarnloft - Level not loaded", "\"" + tinyPath + "\": Level 0: "},
+        {"a file too small for an image is named, then the dialog", notes, true, true, 1,
+         "Tarnloft - Cannot open ROM", notes + " is not a cartridge image: 22 bytes"},
+        {"an image whose level 0 fails is named, then the dialog", zeros, true, true, 1,
+         "Tarnloft - Level not loaded", "\"" + zeros + "\": Level 0: "},
         {"a missing image and a cancelled dialog end the program", missing, false, false, 1,
          "Tarnloft - Cannot open ROM", "Cannot open \"" + missing + "\""},
     };

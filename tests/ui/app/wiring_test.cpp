@@ -107,6 +107,16 @@ TEST(DialogWiring, ObjectListWindowMirrorsTheMainListAndForwardsToIt) {
     // Clicking picks in the main list (see EntryPicking); typing in its filter rebuilds both lists
     // alike, with nothing selected.
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(4)).center());
+    // Its Create and Remove are the main window's, with the main list's pick.
+    const auto& entries = window->State().Level.LevelObjects;
+    const size_t count = entries.size();
+    ASSERT_TRUE(Find<QPushButton>(separate.data(), "cmdAddObject") &&
+                Find<QPushButton>(separate.data(), "cmdRemoveObject"));
+    Click(separate, "cmdAddObject");
+    ASSERT_EQ(entries.size(), count + 1);
+    EXPECT_EQ(entries.back().Number, 4);
+    Click(separate, "cmdRemoveObject");
+    EXPECT_EQ(entries.size(), count);
     QTest::keyClicks(Box(separate, "txtFilter"), "12");
     EXPECT_EQ(Box(main, "txtFilter")->text(), QStringLiteral("12"));
     EXPECT_NE(mainList->count(), all.size());

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -61,7 +62,8 @@ TEST(HeaderDialogTest, BoxesPackImportAndRefuseBadValues) {
     RecordingPrompts prompts;
     HeaderDialog dlg(image.rom, prompts);
     std::vector<HeaderBytesArray> accepted;
-    QObject::connect(&dlg, &HeaderDialog::Accepted, [&](const HeaderBytesArray& b) { accepted.push_back(b); });
+    QObject::connect(&dlg, &HeaderDialog::Accepted,
+                     [&](const HeaderBytesArray& b) { accepted.push_back(b); });
     dlg.AcceptData(sample);
     QStringList texts;
     for (const QString& name : QString("s t f i b l c p r o u a e g y m u2 txtImportNum").split(' '))
@@ -147,7 +149,8 @@ TEST(HexDialogTest, GetPutRoundTripAndRefusals) {
     HexDialog dlg(image.rom, prompts);
     EXPECT_EQ(TextOf(&dlg, "txtOffset") + TextOf(&dlg, "txtValue"), "00");
     const std::string huge(20, 'F');  // beyond 64 bits
-    const std::pair<const char*, const char*> gets[] = {{"0", "A"}, {"2ff", "5C"}, {"300", "0"}, {huge.c_str(), "0"}};
+    const std::pair<const char*, const char*> gets[] = {
+        {"0", "A"}, {"2ff", "5C"}, {"300", "0"}, {huge.c_str(), "0"}};
     for (const auto& [offset, shown] : gets) {
         Type(&dlg, "txtValue", "99");
         Type(&dlg, "txtOffset", offset);
@@ -170,5 +173,31 @@ TEST(HexDialogTest, GetPutRoundTripAndRefusals) {
         EXPECT_EQ(ReadFile(image.path), image.bytes) << value;
         EXPECT_EQ(prompts.Shown.size(), refusals) << value;
         EXPECT_EQ(prompts.Last().Title, refusals ? "Tarnloft - User Error" : "") << value;
+    }
+}
+
+// Every caption is whole and at least 7 pt; the header dialog, whose long
+// captions need a smaller font, has one size throughout.
+TEST(DialogFonts, CaptionsAreWholeAndReadable) {
+    RomImage rom;
+    RecordingPrompts prompts;
+    HeaderDialog header(rom, prompts);
+    HexDialog hex(rom, prompts);
+    LevelIndexDialog index(TARNLOFT_DATA_DIR, prompts);
+    LevelOffsetDialog offset(TARNLOFT_DATA_DIR, prompts);
+    for (QWidget* dialog : std::initializer_list<QWidget*>{&header, &hex, &index, &offset}) {
+        for (QWidget* widget : dialog->findChildren<QWidget*>()) {
+            const QString name = dialog->objectName() + " " + widget->metaObject()->className();
+            EXPECT_GE(widget->font().pointSizeF(), 7) << name.toStdString();
+            if (dialog == &header) {
+                EXPECT_EQ(widget->font(), header.font()) << name.toStdString();
+            }
+            auto* label = qobject_cast<QLabel*>(widget);
+            if (label && !label->wordWrap()) {
+                EXPECT_LE(QFontMetrics(label->font()).horizontalAdvance(label->text().remove('&')),
+                          label->width())
+                    << name.toStdString() << " " << label->text().toStdString();
+            }
+        }
     }
 }

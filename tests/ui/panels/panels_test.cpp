@@ -114,6 +114,7 @@ TEST(MousePosition, NegativeTilesShowTheWholeText) {
         EXPECT_EQ(label->text(), c.Text) << c.Name;
         EXPECT_LE(QFontMetrics(label->font()).horizontalAdvance(label->text()), label->contentsRect().width())
             << c.Name;
+        EXPECT_GE(label->font().pointSizeF(), 7) << c.Name;
         if (c.Text.size() < 10) {
             EXPECT_EQ(label->font(), normal) << c.Name;
         }

@@ -136,11 +136,20 @@ TEST(RecentImages, NewestFirstEightAtMostAndMissingOnesTakenOff) {
 TEST(PicturesTool, DrawsTheDemoLevelsAndRefusesBadInput) {
     DemoImage image;
     if (!image.Ok()) GTEST_SKIP() << "the demo image generator is missing or failed";
-    const std::string out = image.Folder().toStdString() + "/pictures", tiny = image.WriteTooShortImage();
+    const std::string folder = image.Folder().toStdString(), out = folder + "/pictures";
+    const auto write = [&folder](const char* name, const QByteArray& bytes) {
+        QFile file(QString::fromStdString(folder + "/" + name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        return file.fileName().toStdString();
+    };
+    QByteArray bytes = image.Bytes();
+    bytes[0xBF9C3 + 2] = char(0x7F);  // level 0's object pointer leads into no ROM
+    const std::string broken = write("broken.smc", bytes), tiny = write("tiny.smc", QByteArray(1024, 0));
     // clang-format off
     const struct { std::vector<std::string> Args; int Status; const char* Last; } cases[] = {
         {{image.Path(), out, "--levels", "2", "--tile", "1"}, 0, "wrote 2 of 2 pictures"},
-        {{tiny, out, "--levels", "1"},                        1, "wrote 0 of 1 pictures"},
+        {{broken, folder + "/more", "--levels", "2"},                      1, "level 0: the object data pointer 7F"},
+        {{tiny, out},                                         2, "is not a cartridge image"},
         {{"/nonexistent/game.smc", out},                      2, "/nonexistent/game.smc: No such file"},
         {{image.Path(), out, "--tile", "33"},                 2, "--tile takes a number from 1 to 32"},
         {{image.Path(), out, "--data", "/nonexistent"},       2, "O5Data.dat"},
