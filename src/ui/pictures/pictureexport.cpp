@@ -1,7 +1,10 @@
 #include "pictures/pictureexport.h"
 
 #include <QImageWriter>
+#include <QLabel>
+#include <QProgressBar>
 #include <QProgressDialog>
+#include <QPushButton>
 
 #include "prompts/prompts.h"
 #include "util/message.h"
@@ -13,6 +16,28 @@ namespace tarnloft {
 namespace {
 // More lines than this make a message box taller than a screen.
 constexpr size_t MaxFailuresShown = 20;
+// The progress dialog of a run, its parts named like every other control.
+QProgressDialog* NewProgressDialog(QWidget* window) {
+    auto* dialog = new QProgressDialog(window);
+    dialog->setObjectName(QStringLiteral("frmExportPictures"));
+    dialog->setWindowTitle(QStringLiteral("Export All Level Pictures"));
+    auto* label = new QLabel(QStringLiteral("Reading the levels..."), dialog);
+    label->setObjectName(QStringLiteral("lblExportPictures"));
+    auto* bar = new QProgressBar(dialog);
+    bar->setObjectName(QStringLiteral("prgExportPictures"));
+    auto* cancel = new QPushButton(QStringLiteral("&Cancel"), dialog);
+    cancel->setObjectName(QStringLiteral("cmdCancel"));
+    dialog->setLabel(label);
+    dialog->setBar(bar);
+    dialog->setCancelButton(cancel);
+    dialog->setRange(0, 0);
+    dialog->setWindowModality(Qt::WindowModal);
+    dialog->setMinimumDuration(0);
+    dialog->setAutoClose(false);
+    dialog->setAutoReset(false);
+    return dialog;
+}
+
 }  // namespace
 
 std::optional<std::string> SavePicture(const QImage& picture, const std::string& path) {
@@ -48,14 +73,7 @@ PictureExportRun::PictureExportRun(std::shared_ptr<const ImageBytes> image,
                                    std::shared_ptr<const Catalogues> defs, const PictureStyle& style,
                                    std::string folder, Prompts& prompts, QWidget* window)
     : QObject(window), defs_(defs), style_(style), folder_(std::move(folder)), prompts_(prompts) {
-    dialog_ =
-        new QProgressDialog(QStringLiteral("Reading the levels..."), QStringLiteral("&Cancel"), 0, 0, window);
-    dialog_->setObjectName(QStringLiteral("frmExportPictures"));
-    dialog_->setWindowTitle(QStringLiteral("Export All Level Pictures"));
-    dialog_->setWindowModality(Qt::WindowModal);
-    dialog_->setMinimumDuration(0);
-    dialog_->setAutoClose(false);
-    dialog_->setAutoReset(false);
+    dialog_ = NewProgressDialog(window);
     connect(dialog_, &QProgressDialog::canceled, this, [this] { Finish(true); });
     connect(&jobs_, &PictureJobs::Surveyed, this, &PictureExportRun::Draw);
     connect(&jobs_, &PictureJobs::PictureDone, this, [this](const PictureResult& result) {

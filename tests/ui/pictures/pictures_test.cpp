@@ -1,11 +1,13 @@
 // The level browser, the picture export, drawing at a device pixel ratio of
 // 2, the recent images and tarnloft-pictures, on the demo image.
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QIcon>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QProgressDialog>
 #include <QSettings>
 #include <sstream>
 
@@ -42,6 +44,22 @@ TEST(PictureExport, OneLevelAtTheChosenTileSizeWithItsObjectInItsColour) {
     const size_t shown = w.Prompts.Shown.size();
     Find<QAction>(w.Window.get(), "mnuLevelExportPicture")->trigger();
     EXPECT_EQ(w.Prompts.Shown.size(), shown);
+}
+
+TEST(PictureExport, AllLevelsIntoAFolderWithOneReportAtTheEnd) {
+    StartedWindow w;
+    REQUIRE_STARTED(w);
+    const QString folder = w.Image.Folder() + "/all";
+    QDir().mkpath(folder);
+    w.Prompts.NumberAnswers = {1};
+    w.Prompts.PictureAnswers = {folder.toStdString()};
+    Find<QAction>(w.Window.get(), "mnuLevelExportAllPictures")->trigger();
+    EXPECT_NE(Find<QProgressDialog>(w.Window.get(), "frmExportPictures"), nullptr);
+    QTRY_COMPARE_WITH_TIMEOUT(w.Prompts.Last().Title, std::string("Tarnloft - Export All Level Pictures"),
+                              30000);
+    EXPECT_EQ(w.Prompts.Last().Text, "wrote 256 of 256 pictures");
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files).size(), 256);
+    EXPECT_EQ(QImage(folder + "/level-FF.png").size(), QSize(256, 128));
 }
 
 TEST(PictureScale, AtRatioTwoThinLinesStayOneDevicePixel) {
