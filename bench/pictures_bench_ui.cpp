@@ -1,5 +1,6 @@
 // Figures for pictures of whole levels: what the level browser does for all
-// 256 demo levels (the survey, then every picture on the worker threads),
+// 256 demo levels (the survey, then every picture drawn and packed on the
+// worker threads),
 // and tarnloft-pictures writing every demo level at 4 pixels per tile.
 #include <QThreadPool>
 #include <cstdio>
@@ -20,19 +21,22 @@ BENCH_GROUP("level pictures") {
     }
     const Catalogues& defs = bench::ShippedCatalogues();
     const PictureStyle style = SurfaceStyle(BrowserTilePixels);
-    size_t drawn = 0;
+    size_t drawn = 0, kept = 0;
     bench::Measure(
-        "browser pictures, all 256 demo levels (survey, then drawing on the workers)",
+        "browser pictures, all 256 demo levels (survey, then drawing and packing on the workers)",
         [&] {
             PictureReport report;
             QThreadPool pool;
-            drawn =
-                PictureJobs::DrawAll(pool, PictureRequests(SurveyLevels(image, defs), report), defs, style)
-                    .size();
+            const std::vector<PictureResult> results = PictureJobs::DrawAll(
+                pool, PictureRequests(SurveyLevels(image, defs), report), defs, style, PackPicture());
+            drawn = results.size();
+            kept = 0;
+            for (const PictureResult& result : results) kept += 4 * result.Packed.size();
         },
         5);
-    std::printf("  %zu pictures of %d x %d on %d threads\n", drawn, PictureSizeFor(BrowserTilePixels).Width,
-                PictureSizeFor(BrowserTilePixels).Height, QThreadPool().maxThreadCount());
+    std::printf("  %zu pictures of %d x %d on %d threads, kept in %.1f MiB\n", drawn,
+                PictureSizeFor(BrowserTilePixels).Width, PictureSizeFor(BrowserTilePixels).Height,
+                QThreadPool().maxThreadCount(), kept / 1048576.0);
 
     const std::string out = bench::ScratchPath("pictures");
     std::string last;

@@ -9,7 +9,9 @@
 #include <QProgressBar>
 #include <QVBoxLayout>
 
+#include "browser/packedicon.h"
 #include "level/levelsearch.h"
+#include "pictures/pictureexport.h"
 #include "session/editorsession.h"
 #include "util/hex.h"
 #include "widgets/qtstrings.h"
@@ -97,30 +99,30 @@ void LevelBrowser::ShowSurvey(std::shared_ptr<const Survey> survey) {
         QListWidgetItem* item = same ? list_->item(i) : new QListWidgetItem(list_);
         const SurveyedLevel& level = (*survey_)[static_cast<size_t>(i)];
         item->setData(Qt::UserRole, level.Summary.Index);
-        item->setIcon(QIcon(PictureFor(level, i, requests)));
+        item->setIcon(PictureFor(level, i, requests));
     }
     ApplySearch();
     asked_ = static_cast<int>(requests.size());
     arrived_ = 0;
-    if (!requests.empty()) jobs_.StartDrawing(std::move(requests), defs_, style_);
+    if (!requests.empty()) jobs_.StartDrawing(std::move(requests), defs_, style_, PackPicture());
     ShowStatus();
 }
 
-QPixmap LevelBrowser::PictureFor(const SurveyedLevel& level, int position,
-                                 std::vector<PictureRequest>& requests) {
+QIcon LevelBrowser::PictureFor(const SurveyedLevel& level, int position,
+                               std::vector<PictureRequest>& requests) {
     const LevelSummary& summary = level.Summary;
     if (!level.Drawable()) return Placeholder(ToQString(summary.Problem.value_or("")));
     const auto drawn = drawn_.find(summary.Index);
     const bool current = drawn != drawn_.end() && drawn->second.Objects == level.Level->LevelObjects &&
                          drawn->second.Exits == level.Level->ScreenExits &&
-                         drawn->second.Picture.devicePixelRatio() == style_.Scale;
+                         drawn->second.Scale == style_.Scale;
     if (current) return drawn->second.Picture;
     requests.push_back(PictureRequest{position, summary.Index, *level.Level});
     // The old picture stays until the new one arrives.
     return drawn != drawn_.end() ? drawn->second.Picture : Placeholder(QString());
 }
 
-QPixmap LevelBrowser::Placeholder(const QString& text) const {
+QIcon LevelBrowser::Placeholder(const QString& text) const {
     const PictureSize size = PictureSizeFor(BrowserTilePixels);
     QImage image(size.Width * style_.Scale, size.Height * style_.Scale, QImage::Format_RGB32);
     image.setDevicePixelRatio(style_.Scale);
@@ -130,18 +132,19 @@ QPixmap LevelBrowser::Placeholder(const QString& text) const {
     painter.drawText(QRect(8, 8, size.Width - 16, size.Height - 16), Qt::AlignCenter | Qt::TextWordWrap,
                      text);
     painter.end();
-    return QPixmap::fromImage(image);
+    return QIcon(QPixmap::fromImage(image));
 }
 
 void LevelBrowser::ShowPicture(const PictureResult& result) {
     ++arrived_;
     progress_->setValue(arrived_);
     const size_t position = static_cast<size_t>(result.Position);
-    if (!survey_ || position >= survey_->size() || result.Picture.isNull()) return ShowStatus();
+    if (!survey_ || position >= survey_->size() || result.Error) return ShowStatus();
     const LevelModel& level = *(*survey_)[position].Level;
     Drawn& drawn = drawn_[result.Index];
-    drawn = Drawn{level.LevelObjects, level.ScreenExits, QPixmap::fromImage(result.Picture)};
-    if (QListWidgetItem* item = list_->item(result.Position)) item->setIcon(QIcon(drawn.Picture));
+    drawn = Drawn{level.LevelObjects, level.ScreenExits,
+                  PackedIcon(result.Packed, result.PackedSize, style_.Scale), style_.Scale};
+    if (QListWidgetItem* item = list_->item(result.Position)) item->setIcon(drawn.Picture);
     ShowStatus();
 }
 

@@ -3,7 +3,7 @@
 // stays usable, and a search box (txtLevelSearch) over the levels by index,
 // name or an entry they use. Choosing a level asks the main window to load it.
 #pragma once
-#include <QPixmap>
+#include <QIcon>
 #include <QWidget>
 #include <map>
 #include <memory>
@@ -49,14 +49,15 @@ private:
     struct Drawn {
         std::vector<LevelObject> Objects;
         std::vector<ScreenExit> Exits;
-        QPixmap Picture;
+        QIcon Picture;
+        int Scale = 1;
     };
 
     void ShowSurvey(std::shared_ptr<const Survey> survey);
     void ShowPicture(const PictureResult& result);
     // The icon for a level now; adds a request when it must be drawn.
-    QPixmap PictureFor(const SurveyedLevel& level, int position, std::vector<PictureRequest>& requests);
-    QPixmap Placeholder(const QString& text) const;
+    QIcon PictureFor(const SurveyedLevel& level, int position, std::vector<PictureRequest>& requests);
+    QIcon Placeholder(const QString& text) const;
     void ApplySearch();
     void ChooseFirstShown();
     void ShowStatus();

@@ -8,6 +8,7 @@
 
 #include "prompts/prompts.h"
 #include "util/message.h"
+#include "util/pixelruns.h"
 #include "view/picturegeometry.h"
 #include "widgets/qtstrings.h"
 
@@ -47,11 +48,19 @@ std::optional<std::string> SavePicture(const QImage& picture, const std::string&
 }
 
 PictureSink SaveInto(const std::string& folder) {
-    return [folder](const PictureRequest& request, QImage& picture) {
-        std::optional<std::string> error =
-            SavePicture(picture, folder + "/" + PictureFileName(request.Index));
-        picture = QImage();
-        return error;
+    return [folder](const PictureRequest& request, PictureResult& result) {
+        result.Error = SavePicture(result.Picture, folder + "/" + PictureFileName(request.Index));
+        result.Picture = QImage();
+    };
+}
+
+PictureSink PackPicture() {
+    return [](const PictureRequest&, PictureResult& result) {
+        const QImage& picture = result.Picture;
+        result.Packed = PackPixels(reinterpret_cast<const uint32_t*>(picture.constBits()), picture.width(),
+                                   picture.height(), picture.bytesPerLine() / 4);
+        result.PackedSize = picture.size();
+        result.Picture = QImage();
     };
 }
 

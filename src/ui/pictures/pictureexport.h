@@ -26,6 +26,8 @@ std::optional<std::string> SavePicture(const QImage& picture, const std::string&
 // A sink that writes each picture into `folder` under PictureFileName and
 // then drops it.
 PictureSink SaveInto(const std::string& folder);
+// A sink that keeps each picture's pixels packed only (util/pixelruns.h).
+PictureSink PackPicture();
 
 // The requests for the levels of `survey` that get a picture; `report`
 // counts them all and lists why the others get none.

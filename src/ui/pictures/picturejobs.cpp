@@ -12,12 +12,14 @@ namespace {
 // The work of one request on a worker.
 PictureResult Draw(const PictureRequest& request, const Catalogues& defs, const PictureStyle& style,
                    const PictureSink& sink) {
-    PictureResult result{request.Position, request.Index, {}, std::nullopt};
+    PictureResult result;
+    result.Position = request.Position;
+    result.Index = request.Index;
     result.Picture = DrawLevelPicture(request.Level, defs, style);
     if (result.Picture.isNull())
         result.Error = "there is not enough memory for a picture of this size";
     else if (sink)
-        result.Error = sink(request, result.Picture);
+        sink(request, result);
     return result;
 }
 

@@ -36,12 +36,14 @@ struct PictureResult {
     int Position = 0;
     int Index = 0;
     QImage Picture;                    // what the sink left of it
+    std::vector<uint32_t> Packed;      // the picture's pixels packed, when the sink packed them
+    QSize PackedSize;                  // in pixels
     std::optional<std::string> Error;  // why it was not finished
 };
 
 // Runs on a worker with each finished picture: may write it somewhere (an
-// error text when that fails) and may drop it to spare memory.
-using PictureSink = std::function<std::optional<std::string>(const PictureRequest&, QImage&)>;
+// Error when that fails) or pack it, and may drop the pixels.
+using PictureSink = std::function<void(const PictureRequest&, PictureResult&)>;
 
 // The open image's bytes, copied for the workers; empty with an error text
 // in `error` when it is too large or cannot be read.
