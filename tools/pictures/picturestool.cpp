@@ -40,7 +40,6 @@ std::optional<std::string> Parse(const std::vector<std::string>& words, Argument
         const std::string& word = words[i];
         const bool takesValue = word == "--data" || word == "--levels" || word == "--tile";
         if (takesValue && i + 1 >= words.size()) return word + " needs a value";
-        int levels = 0;
         if (word == "--help" || word == "-h") {
             args.Help = true;
         } else if (word == "--version") {
@@ -48,8 +47,8 @@ std::optional<std::string> Parse(const std::vector<std::string>& words, Argument
         } else if (word == "--data") {
             args.Data = words[++i];
         } else if (word == "--levels") {
-            if (auto mistake = ReadCount(word, words[++i], 1, LevelCount, levels)) return mistake;
-            args.Levels = levels;
+            args.Levels = ParseLevelCount(words[++i]);
+            if (!args.Levels) return "--levels takes a count from 1 to 256, not \"" + words[i] + "\"";
         } else if (word == "--tile") {
             if (auto mistake =
                     ReadCount(word, words[++i], MinPictureTilePixels, MaxPictureTilePixels, args.TilePixels))
@@ -67,18 +66,11 @@ std::optional<std::string> Parse(const std::vector<std::string>& words, Argument
     return std::nullopt;
 }
 
-std::vector<int> Indices(const Arguments& args, const Catalogues& defs) {
-    if (!args.Levels) return ListedLevels(defs);
-    std::vector<int> indices;
-    for (int i = 0; i < *args.Levels; ++i) indices.push_back(i);
-    return indices;
-}
-
 // Draws and writes the pictures; the report of what was written.
 PictureReport WritePictures(const ImageBytes& image, const Catalogues& defs, const Arguments& args) {
     PictureReport report;
     std::vector<PictureRequest> requests =
-        PictureRequests(SurveyLevels(image, defs, Indices(args, defs)), report);
+        PictureRequests(SurveyLevels(image, defs, LevelsToRead(defs, args.Levels)), report);
     QThreadPool pool;  // its threads end with it, before the application
     const PictureStyle style = SurfaceStyle(args.TilePixels);
     for (const PictureResult& result :
