@@ -21,17 +21,17 @@ inline bool Whole(double v) { return v == std::floor(v) && std::fabs(v) < 1e7; }
 inline uint32_t PixelOf(Rgb c) { return 0xff000000u | (uint32_t(c.R) << 16) | (uint32_t(c.G) << 8) | c.B; }
 
 // The diagonal cross-hatch as a texture in the fill colour, transparent
-// between the lines. The raster engine fills a premultiplied texture much
-// faster than its generic pattern brushes.
-const QBrush& HatchBrush(Rgb colour);
+// between the lines, which repeat every `period` pixels. The raster engine
+// fills a premultiplied texture much faster than its generic pattern brushes.
+const QBrush& HatchBrush(Rgb colour, int period = 8);
 
 // The brush that fills boxes and circles in the given style and colour.
-inline QBrush FillBrush(FillStyle style, Rgb colour) {
+inline QBrush FillBrush(FillStyle style, Rgb colour, int hatchPeriod = 8) {
     switch (style) {
         case FillStyle::Solid:
             return QBrush(ToQColor(colour), Qt::SolidPattern);
         case FillStyle::DiagonalCross:
-            return HatchBrush(colour);
+            return HatchBrush(colour, hatchPeriod);
         case FillStyle::Transparent:
             break;
     }
