@@ -150,6 +150,14 @@ BENCH_GROUP("view repaint") {
             std::printf("  ratio to floor: %.1f (warm), %.1f (empty label cache)\n", warm / floor,
                         cold / floor);
         }
+        if (s.View.SurfaceWidth >= 1920) {
+            // A screen at 200 %: four times the pixels, drawn at device resolution.
+            QImage dense(2 * s.View.SurfaceWidth, 2 * s.View.SurfaceHeight, QImage::Format_RGB32);
+            bench::Measure("repaint at device pixel ratio 2, " + s.Name, [&] {
+                QtCanvas canvas(dense, points, background, Qt::black, 2);
+                RepaintView(canvas, s.View, s.Level, defs);
+            });
+        }
 #endif
     }
 }

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "inference.h"
-#include "streamwalk.h"
+#include "level/streamwalk.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace tarnloft;

@@ -33,6 +33,7 @@ endfunction()
 # Every installed program, one line each.
 tarnloft_install_program(tarnloft "level editor for one cartridge image")
 tarnloft_install_program(tarnloft-defs "check or infer the definition files of a cartridge image")
+tarnloft_install_program(tarnloft-pictures "write a picture of every level of a cartridge image")
 
 if(TARGET tarnloft)
   install(FILES ${TARNLOFT_PACKAGING_DIR}/tarnloft.desktop DESTINATION share/applications)

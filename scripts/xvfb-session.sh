@@ -1,9 +1,12 @@
 # Sourced by the scripts that drive the real editor: a scratch folder, a
-# display of our own, clean-up of both (and of the editor) on exit, and
-# finding and typing into its windows. Sets WORK and DISPLAY; the caller
-# stores the editor's pid in APP_PID.
+# display of our own, settings of our own, clean-up of all (and of the
+# editor) on exit, and finding and typing into its windows. Sets WORK and
+# DISPLAY; the caller stores the editor's pid in APP_PID.
 
 WORK=$(mktemp -d)
+# The editor keeps its recent images in the user's settings; a scripted run
+# keeps its own, so that it neither reads nor changes the real ones.
+export XDG_CONFIG_HOME="$WORK/config"
 XVFB_PID=""
 APP_PID=""
 cleanup() {

@@ -279,7 +279,7 @@ step() {
         ACTION="save"
         save
     elif [ $roll -lt 98 ]; then
-        pick ctrl+c ctrl+e ctrl+g ctrl+w ctrl+t ctrl+o ctrl+z ctrl+z ctrl+y ctrl+shift+z
+        pick ctrl+c ctrl+e ctrl+g ctrl+w ctrl+t ctrl+o ctrl+z ctrl+z ctrl+y ctrl+shift+z ctrl+b
         ACTION="shortcut $PICKED"
         focus_keys "$MAIN" "$PICKED"
     else

@@ -7,9 +7,9 @@
 #include <random>
 #include <set>
 
-#include "check.h"
 #include "fixtures.h"
-#include "streamwalk.h"
+#include "level/levelcheck.h"
+#include "level/streamwalk.h"
 #include "util/hex.h"
 
 using namespace tarnloft;

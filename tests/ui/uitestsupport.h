@@ -29,6 +29,10 @@ public:
     int EndCalls = 0;
     int ChooseCalls = 0;
 
+    // Answers of the picture export's dialogs, in order; empty means Cancel.
+    std::deque<std::optional<std::string>> PictureAnswers;
+    std::deque<std::optional<int>> NumberAnswers;
+
     // Called as each message is shown, to look at the window behind it.
     std::function<void(const Message&)> OnShow;
 
@@ -54,6 +58,20 @@ public:
     }
 
     void EndProgram() override { ++EndCalls; }
+
+    std::optional<std::string> ChoosePictureFile(const std::string&) override { return Next(PictureAnswers); }
+    std::optional<std::string> ChoosePictureFolder() override { return Next(PictureAnswers); }
+    std::optional<int> AskNumber(const std::string&, const std::string&, int, int, int) override {
+        return Next(NumberAnswers);
+    }
+
+    template <typename T>
+    static std::optional<T> Next(std::deque<std::optional<T>>& answers) {
+        if (answers.empty()) return std::nullopt;
+        std::optional<T> answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
 
     // The last message shown, or an empty one.
     Message Last() const { return Shown.empty() ? Message{} : Shown.back(); }

@@ -4,10 +4,10 @@
 #include <optional>
 
 #include "catalogue/definitionfiles.h"
-#include "check.h"
 #include "definitionwriter.h"
 #include "inference.h"
 #include "level/cartridgesize.h"
+#include "level/levelcheck.h"
 #include "util/hex.h"
 #include "version.h"
 
@@ -50,28 +50,6 @@ struct Arguments {
     bool Force = false;
 };
 
-// The level count: a decimal number (or hex with 0x) from 1 to the table's 256 entries.
-std::optional<int> ParseLevelCount(const std::string& text) {
-    const bool hex = text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
-    const std::string digits = hex ? text.substr(2) : text;
-    if (digits.empty() || digits.size() > 6) return std::nullopt;
-    int value = 0;
-    for (char c : digits) {
-        int digit;
-        if (c >= '0' && c <= '9')
-            digit = c - '0';
-        else if (hex && c >= 'a' && c <= 'f')
-            digit = c - 'a' + 10;
-        else if (hex && c >= 'A' && c <= 'F')
-            digit = c - 'A' + 10;
-        else
-            return std::nullopt;
-        value = value * (hex ? 16 : 10) + digit;
-    }
-    if (value < 1 || value > LevelCount) return std::nullopt;
-    return value;
-}
-
 // Fills `args`; on a mistake returns the message to show above the usage.
 std::optional<std::string> Parse(const std::vector<std::string>& words, Arguments& args) {
     if (words.empty()) return "no command given";
@@ -109,18 +87,12 @@ int Print(std::ostream& out, const std::string& text) {
     return out ? ExitAllGood : ExitSomeFail;
 }
 
-std::vector<int> FirstLevels(int count) {
-    std::vector<int> indices;
-    for (int i = 0; i < count; ++i) indices.push_back(i);
-    return indices;
-}
-
 std::string LevelLine(int index, const LevelFault& fault) {
     return "level " + Hex(static_cast<uint64_t>(index)) + ": " + Describe(fault);
 }
 
 int RunCheck(const Arguments& args, const ImageBytes& image, const Catalogues& defs, std::ostream& out) {
-    const std::vector<int> indices = args.Levels ? FirstLevels(*args.Levels) : ListedLevels(defs);
+    const std::vector<int> indices = LevelsToRead(defs, args.Levels);
     size_t good = 0;
     for (int index : indices) {
         const LevelVerdict verdict = CheckLevel(image, defs, index);

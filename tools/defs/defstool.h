@@ -5,12 +5,9 @@
 #include <string>
 #include <vector>
 
-namespace tarnloft {
+#include "util/exitstatus.h"
 
-// Exit statuses.
-inline constexpr int ExitAllGood = 0;
-inline constexpr int ExitSomeFail = 1;
-inline constexpr int ExitBadInput = 2;
+namespace tarnloft {
 
 // `args` are the arguments after the program name; `dataFolder` is where
 // definition files are read from when --data is not given.

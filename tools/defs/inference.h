@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "levelsource.h"
+#include "level/levelsource.h"
 
 namespace tarnloft {
 

@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "streamwalk.h"
+#include "level/streamwalk.h"
 
 namespace tarnloft {
 

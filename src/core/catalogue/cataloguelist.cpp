@@ -1,26 +1,11 @@
 #include "catalogue/cataloguelist.h"
 
 #include "util/hex.h"
+#include "util/text.h"
 
 namespace tarnloft {
 
 namespace {
-
-char UpperAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
-
-// Case-insensitive substring test; `upperNeedle` is already upper case.
-bool ContainsUpper(const std::string& text, const std::string& upperNeedle) {
-    const size_t n = upperNeedle.size();
-    if (n == 0) return true;
-    if (text.size() < n) return false;
-    const size_t last = text.size() - n;
-    for (size_t start = 0; start <= last; ++start) {
-        size_t k = 0;
-        while (k < n && UpperAscii(text[start + k]) == upperNeedle[k]) ++k;
-        if (k == n) return true;
-    }
-    return false;
-}
 
 // Writes "<prefix><hex, at least two digits>: <name>" into `out`, reusing its storage.
 void BuildEntryText(std::string& out, const char* prefix, int number, const std::string& name) {
@@ -38,8 +23,7 @@ void BuildEntryText(std::string& out, const char* prefix, int number, const std:
 }  // namespace
 
 std::vector<ListItem> RemakeObjectList(const Catalogues& defs, const CatalogueListOptions& options) {
-    std::string filter(options.Filter);
-    for (char& c : filter) c = UpperAscii(c);
+    const std::string filter = UpperAscii(options.Filter);
 
     std::vector<ListItem> items;
     items.reserve(static_cast<size_t>(ObjectCount + SpecialCount + (SpriteCount - 1)));

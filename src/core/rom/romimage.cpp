@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <limits>
@@ -45,13 +46,21 @@ std::optional<std::string> RomImage::Open(const std::string& path) {
     return std::nullopt;
 }
 
+void RomImage::OpenCopy(std::shared_ptr<const std::vector<uint8_t>> bytes, const std::string& path) {
+    Close();
+    copy_ = std::move(bytes);
+    path_ = path;
+}
+
 void RomImage::Close() {
     if (fd_ >= 0) ::close(fd_);
     fd_ = -1;
+    copy_.reset();
     path_.clear();
 }
 
 int64_t RomImage::Size() const {
+    if (copy_) return static_cast<int64_t>(copy_->size());
     if (fd_ < 0) return 0;
     struct stat info {};
     if (::fstat(fd_, &info) != 0) return 0;
@@ -59,7 +68,7 @@ int64_t RomImage::Size() const {
 }
 
 bool RomImage::Contains(int64_t position, int64_t count) const {
-    if (fd_ < 0 || position < 1 || count < 0) return false;
+    if (!IsOpen() || position < 1 || count < 0) return false;
     int64_t size = Size();
     if (position - 1 > size) return false;
     return count <= size - (position - 1);
@@ -78,6 +87,13 @@ bool RomImage::Read(int64_t position, uint8_t* out, size_t count) const {
 }
 
 size_t RomImage::ReadSome(int64_t position, uint8_t* out, size_t count) const {
+    if (copy_) {
+        if (position < 1 || position - 1 >= Size()) return 0;
+        const size_t from = static_cast<size_t>(position - 1);
+        const size_t done = std::min(count, copy_->size() - from);
+        std::copy_n(copy_->data() + from, done, out);
+        return done;
+    }
     if (fd_ < 0 || position < 1) return 0;
     size_t done = 0;
     while (done < count) {
@@ -90,6 +106,7 @@ size_t RomImage::ReadSome(int64_t position, uint8_t* out, size_t count) const {
 }
 
 std::optional<std::string> RomImage::Write(int64_t position, const uint8_t* data, size_t count) {
+    if (copy_) return "\"" + path_ + "\" is a copy in memory and cannot be written.";
     if (fd_ < 0) return std::string("No ROM image is open.");
     if (count > static_cast<size_t>(std::numeric_limits<int64_t>::max()) ||
         !Contains(position, static_cast<int64_t>(count)))

@@ -2,11 +2,15 @@
 // by 1-based positions (position p is file offset p - 1). No cache: every
 // read sees the file as it is, every write reaches the file at once. Every
 // access is bounds-checked against the file's size; the file never grows.
+// An image can also be a read-only copy held in memory, for work on other
+// threads while the file may change, and for tools that only read.
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace tarnloft {
 
@@ -21,8 +25,11 @@ public:
     // the file and the reason, and the image stays as it was (still open on
     // the previous file, if any). On success any previous file is closed.
     std::optional<std::string> Open(const std::string& path);
+    // Reads `bytes` (copier header included) instead of a file; writes are
+    // refused. `path` is only the name captions show.
+    void OpenCopy(std::shared_ptr<const std::vector<uint8_t>> bytes, const std::string& path);
     void Close();
-    bool IsOpen() const { return fd_ >= 0; }
+    bool IsOpen() const { return fd_ >= 0 || copy_; }
     const std::string& Path() const { return path_; }
     int64_t Size() const;
 
@@ -44,6 +51,7 @@ public:
 
 private:
     int fd_ = -1;
+    std::shared_ptr<const std::vector<uint8_t>> copy_;
     std::string path_;
 };
 

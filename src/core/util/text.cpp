@@ -59,4 +59,26 @@ std::string TextAsUtf8(const std::string& bytes) {
     return text;
 }
 
+namespace {
+char UpperAsciiChar(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+}  // namespace
+
+std::string UpperAscii(std::string text) {
+    for (char& c : text) c = UpperAsciiChar(c);
+    return text;
+}
+
+bool ContainsUpper(const std::string& text, const std::string& upperNeedle) {
+    const size_t n = upperNeedle.size();
+    if (n == 0) return true;
+    if (text.size() < n) return false;
+    const size_t last = text.size() - n;
+    for (size_t start = 0; start <= last; ++start) {
+        size_t k = 0;
+        while (k < n && UpperAsciiChar(text[start + k]) == upperNeedle[k]) ++k;
+        if (k == n) return true;
+    }
+    return false;
+}
+
 }  // namespace tarnloft

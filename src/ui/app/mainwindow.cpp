@@ -48,6 +48,7 @@ MainWindow::MainWindow(Prompts& prompts, std::string dataFolder, QWidget* parent
     BuildMenus();
     BuildPanels();
     BuildEditMenu();
+    BuildPictureMenus();
     // One application-wide filter: Ctrl+C and Ctrl+E belong to the menu even
     // while a text box has the focus, and it also sees the client area's resizes.
     qApp->installEventFilter(this);
@@ -177,6 +178,7 @@ bool MainWindow::OpenAndLoadFirstLevel(const std::string& path, bool atStartup, 
         return false;
     }
     AdoptLevel(std::move(result), LevelIndexCaption(0, FileNameOf(path)), 0);
+    emit ImageOpened(path);
     return true;
 }
 

@@ -38,6 +38,8 @@ class HeaderDialog;
 class HexDialog;
 class LevelIndexDialog;
 class LevelOffsetDialog;
+class LevelBrowser;
+class RecentImages;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -63,6 +65,14 @@ public:
     const Catalogues& Defs() const { return session_.Defs(); }
     const RomImage& Rom() const { return session_.Rom(); }
     LevelSurface* Surface() const { return surface_; }
+    LevelBrowser* Browser() const;  // null until first shown
+
+signals:
+    // A save wrote the level on screen: `index` of the level table, or -1
+    // for a level loaded by its offsets.
+    void LevelSaved(qint64 index);
+    // An image was opened and its first level is shown.
+    void ImageOpened(const std::string& path);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -92,6 +102,14 @@ private:
     void ShowHexDialog();
     void ShowAboutDialog();
     void ShowModal(QWidget* dialog);
+
+    // mainwindow_pictures.cpp: the level browser, the picture export and the recent images.
+    void BuildPictureMenus();
+    void OpenImage(const std::string& path);
+    void OpenRecentImage(const std::string& path);
+    void ShowLevelBrowser();
+    void ExportLevelPicture();
+    void ExportAllLevelPictures();
 
     // mainwindow_edit.cpp: the Edit menu (undo, redo).
     void BuildEditMenu();
@@ -151,6 +169,8 @@ private:
     QPointer<HeaderDialog> headerDialog_;
     QPointer<HexDialog> hexDialog_;
     QPointer<AboutDialog> aboutDialog_;
+    QPointer<LevelBrowser> levelBrowser_;
+    RecentImages* recentImages_ = nullptr;
 };
 
 }  // namespace tarnloft

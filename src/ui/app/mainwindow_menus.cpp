@@ -139,14 +139,18 @@ void MainWindow::BuildViewMenu(QMenu* view) {
 
 void MainWindow::OpenRom() {
     std::optional<std::string> path = prompts_.ChooseRomFile();
-    if (!path) return;
+    if (path) OpenImage(*path);
+}
+
+void MainWindow::OpenImage(const std::string& path) {
     bool endProgram = false;
-    if (OpenAndLoadFirstLevel(*path, false, endProgram)) LayoutWindow();
+    if (OpenAndLoadFirstLevel(path, false, endProgram)) LayoutWindow();
 }
 
 void MainWindow::SaveLevel() {
     const SaveResult result = tarnloft::SaveLevel(session_.Rom(), Defs(), State().Level);
     prompts_.Show(result.Report);
+    if (result.Ok) emit LevelSaved(levelIndex_.value_or(-1));
 }
 
 void MainWindow::Zoom(int zoom) { session_.Apply(&Editor::Zoom, zoom, CurrentLayoutInput()); }

@@ -15,6 +15,7 @@ void MainWindow::SaveLevelMoving() {
     const MoveResult result = WriteMovingSave(session_.Rom(), Defs(), plan);
     if (result.Moved) session_.Apply(&Editor::MoveHome, plan.Target);
     prompts_.Show(result.Save.Report);
+    if (result.Save.Ok) emit LevelSaved(levelIndex_.value_or(-1));
 }
 
 }  // namespace tarnloft

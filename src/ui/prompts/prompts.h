@@ -25,6 +25,17 @@ public:
     // The file-open dialog with the filter "ROMs (*.smc)"; nullopt on Cancel.
     virtual std::optional<std::string> ChooseRomFile() = 0;
 
+    // For the picture export: a file to save to (starting at `suggested`),
+    // a folder, and a whole number from `least` to `most`; nullopt on Cancel.
+    virtual std::optional<std::string> ChoosePictureFile(const std::string& /*suggested*/) {
+        return std::nullopt;
+    }
+    virtual std::optional<std::string> ChoosePictureFolder() { return std::nullopt; }
+    virtual std::optional<int> AskNumber(const std::string& /*title*/, const std::string& /*label*/,
+                                         int /*value*/, int /*least*/, int /*most*/) {
+        return std::nullopt;
+    }
+
     // Ends the program at once (after the caller's last message).
     virtual void EndProgram() = 0;
 };

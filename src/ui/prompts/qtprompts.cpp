@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QWidget>
 
@@ -31,6 +32,31 @@ std::optional<std::string> QtPrompts::ChooseRomFile() {
                                      QFileDialog::DontUseNativeDialog);
     if (name.isEmpty()) return std::nullopt;
     return FileNameToStd(name);
+}
+
+std::optional<std::string> QtPrompts::ChoosePictureFile(const std::string& suggested) {
+    const QString name = QFileDialog::getSaveFileName(
+        parent_, QStringLiteral("Export Level Picture"), FileNameToQString(suggested),
+        QStringLiteral("PNG images (*.png)"), nullptr, QFileDialog::DontUseNativeDialog);
+    if (name.isEmpty()) return std::nullopt;
+    return FileNameToStd(name);
+}
+
+std::optional<std::string> QtPrompts::ChoosePictureFolder() {
+    const QString name =
+        QFileDialog::getExistingDirectory(parent_, QStringLiteral("Export All Level Pictures"), QString(),
+                                          QFileDialog::ShowDirsOnly | QFileDialog::DontUseNativeDialog);
+    if (name.isEmpty()) return std::nullopt;
+    return FileNameToStd(name);
+}
+
+std::optional<int> QtPrompts::AskNumber(const std::string& title, const std::string& label, int value,
+                                        int least, int most) {
+    bool ok = false;
+    const int number =
+        QInputDialog::getInt(parent_, ToQString(title), ToQString(label), value, least, most, 1, &ok);
+    if (!ok) return std::nullopt;
+    return number;
 }
 
 void QtPrompts::EndProgram() {

@@ -1,5 +1,6 @@
 // Prompts for the real program: modal message boxes (OK only, no icon), the
-// file-open dialog for ROM images, and ending the program.
+// file-open dialog for ROM images, the dialogs of the picture export, and
+// ending the program.
 #pragma once
 #include "prompts/prompts.h"
 
@@ -17,6 +18,10 @@ public:
     void ShowMessage(const std::string& title, const std::string& text) override;
     bool AskYesNo(const std::string& title, const std::string& text) override;
     std::optional<std::string> ChooseRomFile() override;
+    std::optional<std::string> ChoosePictureFile(const std::string& suggested) override;
+    std::optional<std::string> ChoosePictureFolder() override;
+    std::optional<int> AskNumber(const std::string& title, const std::string& label, int value, int least,
+                                 int most) override;
     // Leaves every running event loop; main() returns at once when the loop
     // had not started yet (checked through Ended()).
     void EndProgram() override;

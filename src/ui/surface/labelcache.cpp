@@ -10,17 +10,20 @@ namespace tarnloft {
 
 namespace {
 
-// Coverage images are kept for small labels only, within a byte budget.
-constexpr qsizetype MaxCoveragePixels = 64 * 1024;
+// Coverage images (one byte a pixel) are kept for small labels only, within
+// a byte budget; the limit lets the labels of a picture at twice the
+// density take the same path as at once.
+constexpr qsizetype MaxCoveragePixels = 256 * 1024;
 constexpr qsizetype CoverageBudget = 16 * 1024 * 1024;
-qsizetype coverageBytes = 0;
+// Each thread that draws keeps its own labels: a layout belongs to one thread.
+thread_local qsizetype coverageBytes = 0;
 
 struct TextCache {
     std::unordered_map<std::string, QtCanvasLabel> Entries;
 };
 
 TextCache& Cache() {
-    static TextCache cache;
+    thread_local TextCache cache;
     return cache;
 }
 constexpr size_t MaxCachedLabels = 4096;
@@ -36,7 +39,8 @@ QStaticText Prepared(const QString& text, const QFont& font) {
 }  // namespace
 
 QtCanvasLabel& CachedLabel(const std::string& text, int pointSize, const QFont& font) {
-    std::string key = std::to_string(pointSize);
+    // The pixel size tells a picture drawn for a high-density screen apart.
+    std::string key = std::to_string(pointSize) + '/' + std::to_string(font.pixelSize());
     key += '\x1f';
     key += text;
     auto& entries = Cache().Entries;
@@ -83,14 +87,14 @@ const QImage& LabelCoverage(QtCanvasLabel& entry, const QFont& font) {
         const int width = int(std::ceil(entry.WholeSize.width())) + 2 * CoverageMargin;
         const int height = int(std::ceil(entry.WholeSize.height())) + 2 * CoverageMargin;
         const qsizetype pixels = qsizetype(width) * height;
-        if (pixels > MaxCoveragePixels || coverageBytes + 4 * pixels > CoverageBudget) return entry.Coverage;
-        entry.Coverage = QImage(width, height, QImage::Format_ARGB32_Premultiplied);
+        if (pixels > MaxCoveragePixels || coverageBytes + pixels > CoverageBudget) return entry.Coverage;
+        entry.Coverage = QImage(width, height, QImage::Format_Alpha8);
         entry.Coverage.fill(Qt::transparent);
         QPainter painter(&entry.Coverage);
         painter.setFont(font);
         painter.setPen(Qt::black);
         painter.drawStaticText(CoverageMargin, CoverageMargin, entry.Whole);
-        coverageBytes += 4 * pixels;
+        coverageBytes += pixels;
     }
     return entry.Coverage;
 }

@@ -24,7 +24,7 @@ struct QtCanvasLabel {
     std::vector<qreal> Starts;                           // left edge of each character
     qreal Slack = 0;                                     // how far a glyph may reach left of its start
     std::vector<std::pair<int, QStaticText>> Shortened;  // by character count
-    // Glyph coverage of the whole label (alpha channel), drawn once at
+    // Glyph coverage of the whole label (an alpha-only image), drawn once at
     // (Margin, Margin); empty until first needed or when too large.
     QImage Coverage;
     bool CoverageTried = false;
@@ -33,7 +33,8 @@ struct QtCanvasLabel {
 // The blank border around the label in its coverage image.
 constexpr int CoverageMargin = 8;
 
-// The cached layout of `text` in `font` (of `pointSize`), laid out on first use.
+// The cached layout of `text` in `font` (of `pointSize`), laid out on first
+// use. Each thread has its own cache.
 QtCanvasLabel& CachedLabel(const std::string& text, int pointSize, const QFont& font);
 
 // The label to draw into a box `width` pixels wide: the whole text, or a

@@ -9,6 +9,7 @@
 
 #include "session/editorsession.h"
 #include "surface/qtcanvas.h"
+#include "view/picturegeometry.h"
 #include "view/renderer.h"
 #include "view/viewport.h"
 #include "widgets/qtstrings.h"
@@ -71,14 +72,19 @@ LevelSurface::LevelSurface(const EditorSession& session, QWidget* parent)
 }
 
 QImage& LevelSurface::Picture() {
+    // The surface size of the view, which the layout also gives the widget,
+    // in device pixels: twice that at a device pixel ratio of 2.
     const ViewState& view = session_.State().View;
-    const QSize wanted = QSize(view.SurfaceWidth, view.SurfaceHeight).expandedTo(QSize(1, 1));
+    const QSize wanted =
+        QSize(view.SurfaceWidth, view.SurfaceHeight).expandedTo(QSize(1, 1)) * PictureScale();
     if (picture_.size() != wanted) {
         picture_ = QImage(wanted, QImage::Format_RGB32);
         picture_.fill(palette().color(QPalette::Button));
     }
     return picture_;
 }
+
+int LevelSurface::PictureScale() const { return tarnloft::PictureScale(devicePixelRatioF()); }
 
 int LevelSurface::FontSize() const { return SurfaceFontPointSize(session_.State().View.Zoom); }
 
@@ -94,7 +100,7 @@ void LevelSurface::Redraw() {
     {
         const QPalette colours = palette();
         QtCanvas canvas(picture, FontSize(), colours.color(QPalette::Button),
-                        colours.color(QPalette::ButtonText));
+                        colours.color(QPalette::ButtonText), PictureScale());
         canvas.SetForeColour(foreColour_);
         const EditorState& state = session_.State();
         RepaintView(canvas, state.View, state.Level, session_.Defs());
@@ -146,8 +152,18 @@ void LevelSurface::ShowToolTip(const ToolTipFeedback& tip) {
 
 void LevelSurface::paintEvent(QPaintEvent*) {
     // Only the picture is shown; it is redrawn when a report says so.
+    // One picture pixel per device pixel, whatever the screen's density.
     QPainter painter(this);
-    painter.drawImage(0, 0, picture_);
+    painter.drawImage(QRect(QPoint(0, 0), picture_.size() / PictureScale()), picture_);
+}
+
+bool LevelSurface::event(QEvent* event) {
+    // On a screen of another density the picture is drawn again at its pixels.
+    if (event->type() == QEvent::ScreenChangeInternal) {
+        const QSize before = picture_.size();
+        if (Picture().size() != before) Redraw();
+    }
+    return QWidget::event(event);
 }
 
 void LevelSurface::mousePressEvent(QMouseEvent* event) {

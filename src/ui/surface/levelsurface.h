@@ -23,9 +23,11 @@ class LevelSurface : public QWidget {
 public:
     LevelSurface(const EditorSession& session, QWidget* parent = nullptr);
 
-    // The persistent picture, resized (and then blank) to the surface size
-    // of the view, which the layout also gives the widget.
+    // The persistent picture, resized (and then blank) to the surface size of
+    // the view, which the layout also gives the widget, in device pixels.
     QImage& Picture();
+    // Device pixels per pixel of the surface in the picture (2 at 200 %).
+    int PictureScale() const;
     // Point size of the surface font for the current zoom.
     int FontSize() const;
 
@@ -56,6 +58,7 @@ signals:
     void WheelTurned(tarnloft::WheelTurn turn, double x, double y);
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;

@@ -21,28 +21,29 @@ Rgb ToRgb(const QColor& c) {
 
 }  // namespace
 
-const QBrush& QtCanvas::HatchBrush(Rgb colour) {
-    static std::unordered_map<uint32_t, QBrush> brushes;
-    const uint32_t key = (uint32_t(colour.R) << 16) | (uint32_t(colour.G) << 8) | colour.B;
+const QBrush& QtCanvas::HatchBrush(Rgb colour, int period) {
+    thread_local std::unordered_map<uint64_t, QBrush> brushes;
+    const uint64_t key =
+        (uint64_t(period) << 24) | (uint32_t(colour.R) << 16) | (uint32_t(colour.G) << 8) | colour.B;
     auto it = brushes.find(key);
     if (it != brushes.end()) return it->second;
     if (brushes.size() >= 256) brushes.clear();
-    QImage tile(8, 8, QImage::Format_ARGB32_Premultiplied);
+    QImage tile(period, period, QImage::Format_ARGB32_Premultiplied);
     tile.fill(Qt::transparent);
     const QRgb ink = qRgb(colour.R, colour.G, colour.B);
-    for (int i = 0; i < 8; ++i) {
+    for (int i = 0; i < period; ++i) {
         tile.setPixel(i, i, ink);
-        tile.setPixel(7 - i, i, ink);
+        tile.setPixel(period - 1 - i, i, ink);
     }
     return brushes.emplace(key, QBrush(tile)).first->second;
 }
 
-QBrush QtCanvas::FillBrush(FillStyle style, Rgb colour) {
+QBrush QtCanvas::FillBrush(FillStyle style, Rgb colour, int hatchPeriod) {
     switch (style) {
         case FillStyle::Solid:
             return QBrush(ToQColor(colour), Qt::SolidPattern);
         case FillStyle::DiagonalCross:
-            return HatchBrush(colour);
+            return HatchBrush(colour, hatchPeriod);
         case FillStyle::Transparent:
             break;
     }
@@ -57,19 +58,24 @@ bool QtCanvas::ClipToPicture(int& left, int& top, int& right, int& bottom) const
     return left < right && top < bottom;
 }
 
-QFont QtCanvas::SurfaceFont(int pointSize) {
+QFont QtCanvas::SurfaceFont(int pointSize, int scale) {
     QFont font;
     font.setFamilies(
         {QStringLiteral("Small Fonts"), QStringLiteral("DejaVu Sans"), QStringLiteral("Sans Serif")});
     font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(std::max(1, static_cast<int>(std::lround(pointSize * 96.0 / 72.0))));
+    font.setPixelSize(std::max(1, static_cast<int>(std::lround(pointSize * 96.0 / 72.0))) *
+                      std::max(1, scale));
     return font;
 }
 
 void QtCanvas::ClearTextCache() { ClearLabelCache(); }
 
-QtCanvas::QtCanvas(QImage& image, int fontPointSize, QColor background, QColor buttonText)
-    : image_(image), background_(background), buttonText_(buttonText), fontPointSize_(fontPointSize) {
+QtCanvas::QtCanvas(QImage& image, int fontPointSize, QColor background, QColor buttonText, int scale)
+    : image_(image),
+      background_(background),
+      buttonText_(buttonText),
+      fontPointSize_(fontPointSize),
+      scale_(std::max(1, scale)) {
     const QImage::Format format = image_.format();
     if (format == QImage::Format_RGB32 || format == QImage::Format_ARGB32 ||
         format == QImage::Format_ARGB32_Premultiplied) {
@@ -81,7 +87,7 @@ QtCanvas::QtCanvas(QImage& image, int fontPointSize, QColor background, QColor b
     pen_.setCapStyle(Qt::FlatCap);
     painter_.begin(&image_);
     painter_.setRenderHint(QPainter::Antialiasing, false);
-    painter_.setFont(SurfaceFont(fontPointSize_));
+    painter_.setFont(SurfaceFont(fontPointSize_, scale_));
     ApplyPen();
     ApplyBrush();
 }
@@ -96,8 +102,12 @@ Rgb QtCanvas::ButtonTextColour() const { return ToRgb(buttonText_); }
 void QtCanvas::ApplyPen() {
     FlushLines();
     pen_.setColor(ToQColor(fore_));
-    pen_.setWidth(lineWidth_);
+    // Thin lines stay one device pixel wide; thick ones keep their weight.
+    pen_.setWidth(lineWidth_ == 1 ? 1 : lineWidth_ * scale_);
     pen_.setStyle(drawStyle_ == DrawStyle::Dashed ? Qt::DashLine : Qt::SolidLine);
+    // Dashes are measured in pen widths; a thin pen's are scaled by hand.
+    if (drawStyle_ == DrawStyle::Dashed && lineWidth_ == 1 && scale_ > 1)
+        pen_.setDashPattern({4.0 * scale_, 2.0 * scale_});
     painter_.setPen(pen_);
 }
 
@@ -109,7 +119,7 @@ void QtCanvas::ApplyBrush() {
 void QtCanvas::EnsureBrush() {
     if (!brushDirty_) return;
     brushDirty_ = false;
-    painter_.setBrush(FillBrush(fillStyle_, fill_));
+    painter_.setBrush(FillBrush(fillStyle_, fill_, HatchPeriod()));
 }
 
 void QtCanvas::Unclip() {
@@ -162,6 +172,7 @@ void QtCanvas::FlushLines() {
 }
 
 void QtCanvas::Line(double x1, double y1, double x2, double y2) {
+    x1 *= scale_, y1 *= scale_, x2 *= scale_, y2 *= scale_;
     Unclip();
     if (PlainPen() && x1 <= x2 && y1 <= y2 && Whole(x1) && Whole(y1) && Whole(x2) && Whole(y2)) {
         // Plain whole-pixel lines come in long runs (the grid): one call draws
@@ -176,6 +187,7 @@ void QtCanvas::Line(double x1, double y1, double x2, double y2) {
 }
 
 void QtCanvas::Box(double x1, double y1, double x2, double y2) {
+    x1 *= scale_, y1 *= scale_, x2 *= scale_, y2 *= scale_;
     Unclip();
     FlushLines();
     const QRectF rect = QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized();
@@ -191,6 +203,7 @@ void QtCanvas::Box(double x1, double y1, double x2, double y2) {
 }
 
 void QtCanvas::Circle(double cx, double cy, double radius) {
+    cx *= scale_, cy *= scale_, radius *= scale_;
     Unclip();
     FlushLines();
     if (StampCircle(cx, cy, radius)) return;
@@ -200,6 +213,7 @@ void QtCanvas::Circle(double cx, double cy, double radius) {
 
 void QtCanvas::Text(const std::string& text, int left, int top, int right, int bottom) {
     if (text.empty()) return;
+    left *= scale_, top *= scale_, right *= scale_, bottom *= scale_;
     // A rectangle that cannot show a single pixel of a glyph draws nothing.
     if (right - left < 1 || bottom - top < 1) return;
     if (right < 0 || bottom < 0 || left >= image_.width() || top >= image_.height()) return;

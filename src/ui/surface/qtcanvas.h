@@ -4,6 +4,10 @@
 // whole-pixel boxes, thick handle lines and small circles (from stamps) are
 // written straight into the picture's pixels exactly where the painter would
 // have put them; small labels are blended from a cached glyph coverage image.
+// On a high-density screen the picture holds `scale` device pixels per
+// surface pixel: coordinates and text grow by that factor, thin lines stay
+// one device pixel wide. Each thread keeps its own caches, so pictures can
+// be drawn on worker threads.
 #pragma once
 #include <QBrush>
 #include <QColor>
@@ -26,8 +30,9 @@ struct QtCanvasLabel;
 class QtCanvas : public Canvas {
 public:
     // Paints on `image` until destroyed. `background` is what Clear() paints,
-    // `buttonText` the colour the grid leaves behind as foreground.
-    QtCanvas(QImage& image, int fontPointSize, QColor background, QColor buttonText);
+    // `buttonText` the colour the grid leaves behind as foreground. The
+    // image is `scale` times the surface's size in each direction.
+    QtCanvas(QImage& image, int fontPointSize, QColor background, QColor buttonText, int scale = 1);
     ~QtCanvas() override;
     QtCanvas(const QtCanvas&) = delete;
     QtCanvas& operator=(const QtCanvas&) = delete;
@@ -49,14 +54,16 @@ public:
 
     // The surface font: "Small Fonts" at the given point size, with a small
     // sans serif standing in where that family is missing. Sized in pixels
-    // at 96 dots per inch so that the picture does not depend on the screen.
-    static QFont SurfaceFont(int pointSize);
+    // at 96 dots per inch so that the picture does not depend on the screen,
+    // times `scale` for a picture in device pixels.
+    static QFont SurfaceFont(int pointSize, int scale = 1);
 
     // Drops the cached label layouts (used by the benchmark to measure a cold start).
     static void ClearTextCache();
 
-    // The brush that fills boxes and circles in the given style and colour.
-    static QBrush FillBrush(FillStyle style, Rgb colour);
+    // The brush that fills boxes and circles in the given style and colour;
+    // the cross-hatch repeats every `hatchPeriod` pixels.
+    static QBrush FillBrush(FillStyle style, Rgb colour, int hatchPeriod = 8);
 
 private:
     // Small helpers of the painter path and the direct pixel writes.
@@ -66,9 +73,9 @@ private:
         return 0xff000000u | (uint32_t(c.R) << 16) | (uint32_t(c.G) << 8) | c.B;
     }
     // The diagonal cross-hatch as a texture in the fill colour, transparent
-    // between the lines: the raster engine fills a premultiplied texture much
-    // faster than its generic pattern brushes.
-    static const QBrush& HatchBrush(Rgb colour);
+    // between the lines, which repeat every `period` pixels: the raster engine
+    // fills a premultiplied texture much faster than its generic pattern brushes.
+    static const QBrush& HatchBrush(Rgb colour, int period);
     // Clips [left, right) x [top, bottom) to the picture; false when nothing is left.
     bool ClipToPicture(int& left, int& top, int& right, int& bottom) const;
 
@@ -80,6 +87,8 @@ private:
     void FlushLines();
     // Whether the pen is one pixel wide, solid and whole-pixel exact here.
     bool PlainPen() const { return drawStyle_ == DrawStyle::Solid && lineWidth_ == 1; }
+    // Device pixels between two diagonals of the cross-hatch.
+    int HatchPeriod() const { return 8 * scale_; }
     // Fast paths on the picture's pixels; false when the painter must draw.
     bool DirectBox(double x1, double y1, double x2, double y2);
     bool DirectWideLine(double x1, double y1, double x2, double y2);
@@ -94,6 +103,7 @@ private:
     QColor background_;
     QColor buttonText_;
     int fontPointSize_;
+    int scale_;
     Rgb fore_ = Colours::Black;
     Rgb fill_ = Colours::White;
     FillStyle fillStyle_ = FillStyle::Solid;

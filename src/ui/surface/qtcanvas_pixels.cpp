@@ -44,7 +44,7 @@ struct StampKeyHash {
 };
 
 std::unordered_map<StampKey, Stamp, StampKeyHash>& Stamps() {
-    static std::unordered_map<StampKey, Stamp, StampKeyHash> stamps;
+    thread_local std::unordered_map<StampKey, Stamp, StampKeyHash> stamps;
     return stamps;
 }
 
@@ -73,11 +73,10 @@ bool QtCanvas::DirectText(QtCanvasLabel& entry, int left, int top, int right, in
     const int y1 = std::min({bottom, image_.height(), originY + entry.Coverage.height()});
     const uint32_t ink = PixelOf(fore_);
     for (int y = y0; y < y1; ++y) {
-        const auto* from =
-            reinterpret_cast<const uint32_t*>(entry.Coverage.constScanLine(y - originY)) - originX;
+        const uchar* from = entry.Coverage.constScanLine(y - originY) - originX;
         auto* to = reinterpret_cast<uint32_t*>(bits_ + y * stride_);
         for (int x = x0; x < x1; ++x) {
-            const uint32_t coverage = from[x] >> 24;
+            const uint32_t coverage = from[x];
             if (coverage == 255)
                 to[x] = ink;
             else if (coverage)
@@ -97,14 +96,17 @@ void QtCanvas::FillSpan(int left, int top, int right, int bottom, uint32_t pixel
 
 void QtCanvas::FillHatch(int left, int top, int right, int bottom, uint32_t pixel) {
     if (!ClipToPicture(left, top, right, bottom)) return;
-    // The hatch tile repeats every 8 pixels from the picture's origin; in
-    // row y its two diagonals sit where x % 8 is y % 8 and 7 - y % 8.
+    // The hatch tile repeats every p pixels (a power of two) from the
+    // picture's origin; in row y its two diagonals sit where x % p is y % p
+    // and p - 1 - y % p.
+    const int period = HatchPeriod();
+    const int mask = period - 1;
     for (int y = top; y < bottom; ++y) {
         auto* row = reinterpret_cast<uint32_t*>(bits_ + y * stride_);
-        const int phases[2] = {y & 7, 7 - (y & 7)};
+        const int phases[2] = {y & mask, mask - (y & mask)};
         for (int phase : phases) {
-            int x = left + ((phase - left) & 7);
-            for (; x < right; x += 8) row[x] = pixel;
+            int x = left + ((phase - left) & mask);
+            for (; x < right; x += period) row[x] = pixel;
         }
     }
 }
@@ -149,14 +151,15 @@ bool QtCanvas::StampCircle(double cx, double cy, double radius) {
     const int size = int(std::ceil(2 * radius)) + 5;
     if (left < 0 || top < 0 || left + size > image_.width() || top + size > image_.height()) return false;
     const bool hatched = fillStyle_ == FillStyle::DiagonalCross;
+    const int mask = HatchPeriod() - 1;
     const StampKey key{cx - left,
                        cy - top,
                        radius,
                        PixelOf(fore_),
                        fillStyle_ == FillStyle::Transparent ? 0u : PixelOf(fill_),
                        int(fillStyle_),
-                       hatched ? (left & 7) : 0,
-                       hatched ? (top & 7) : 0};
+                       hatched ? (left & mask) : 0,
+                       hatched ? (top & mask) : 0};
     auto& stamps = Stamps();
     auto it = stamps.find(key);
     if (it == stamps.end()) {
@@ -168,9 +171,9 @@ bool QtCanvas::StampCircle(double cx, double cy, double radius) {
             QPainter painter(&stamp.Pixels);
             painter.setRenderHint(QPainter::Antialiasing, false);
             painter.setPen(pen_);
-            painter.setBrush(FillBrush(fillStyle_, fill_));
+            painter.setBrush(FillBrush(fillStyle_, fill_, HatchPeriod()));
             // The stamp lands at (left, top): keep the hatch in step with the picture.
-            if (fillStyle_ == FillStyle::DiagonalCross) painter.setBrushOrigin(-(left & 7), -(top & 7));
+            if (hatched) painter.setBrushOrigin(-(left & mask), -(top & mask));
             painter.drawEllipse(QPointF(key.FracX, key.FracY), radius, radius);
         }
         stamp.Usable = true;
@@ -201,16 +204,17 @@ bool QtCanvas::DirectWideLine(double x1, double y1, double x2, double y2) {
     if (!bits_ || drawStyle_ != DrawStyle::Solid || lineWidth_ != 2) return false;
     if (!Whole(x1) || !Whole(y1) || !Whole(x2) || !Whole(y2)) return false;
     const uint32_t ink = PixelOf(fore_);
-    // Two pixels thick, centred on the line, flat ends: the pixel rows (or
-    // columns) on either side of it, from the first point up to the last.
+    // Two surface pixels thick, centred on the line, flat ends: as many pixel
+    // rows (or columns) on either side of it, from the first point up to the last.
+    const int half = scale_;
     if (x1 == x2 && y1 != y2) {
         const int x = int(x1);
-        FillSpan(x - 1, int(std::min(y1, y2)), x + 1, int(std::max(y1, y2)), ink);
+        FillSpan(x - half, int(std::min(y1, y2)), x + half, int(std::max(y1, y2)), ink);
         return true;
     }
     if (y1 == y2 && x1 != x2) {
         const int y = int(y1);
-        FillSpan(int(std::min(x1, x2)), y - 1, int(std::max(x1, x2)), y + 1, ink);
+        FillSpan(int(std::min(x1, x2)), y - half, int(std::max(x1, x2)), y + half, ink);
         return true;
     }
     return false;

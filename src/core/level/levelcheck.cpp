@@ -1,8 +1,9 @@
-#include "check.h"
+#include "level/levelcheck.h"
 
 #include <algorithm>
 
-#include "streamwalk.h"
+#include "level/imagemap.h"
+#include "level/streamwalk.h"
 #include "util/hex.h"
 
 namespace tarnloft {
@@ -37,10 +38,36 @@ LevelVerdict CheckLevel(const ImageBytes& image, const Catalogues& defs, int ind
 }
 
 std::vector<int> ListedLevels(const Catalogues& defs) {
-    std::vector<int> indices;
-    for (const ListItem& item : defs.DestinationLevels) indices.push_back(item.Value);
+    std::vector<int> indices = ListedLevelIndices(defs);
     std::sort(indices.begin(), indices.end());
-    indices.erase(std::unique(indices.begin(), indices.end()), indices.end());
+    return indices;
+}
+
+std::optional<int> ParseLevelCount(const std::string& text) {
+    const bool hex = text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
+    const std::string digits = hex ? text.substr(2) : text;
+    if (digits.empty() || digits.size() > 6) return std::nullopt;
+    int value = 0;
+    for (char c : digits) {
+        int digit;
+        if (c >= '0' && c <= '9')
+            digit = c - '0';
+        else if (hex && c >= 'a' && c <= 'f')
+            digit = c - 'a' + 10;
+        else if (hex && c >= 'A' && c <= 'F')
+            digit = c - 'A' + 10;
+        else
+            return std::nullopt;
+        value = value * (hex ? 16 : 10) + digit;
+    }
+    if (value < 1 || value > LevelCount) return std::nullopt;
+    return value;
+}
+
+std::vector<int> LevelsToRead(const Catalogues& defs, std::optional<int> count) {
+    if (!count) return ListedLevels(defs);
+    std::vector<int> indices;
+    for (int i = 0; i < *count; ++i) indices.push_back(i);
     return indices;
 }
 

@@ -2,10 +2,11 @@
 // object and sprite streams the way loading does and says which do not.
 #pragma once
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "catalogue/catalogues.h"
-#include "levelsource.h"
+#include "level/levelsource.h"
 
 namespace tarnloft {
 
@@ -18,5 +19,11 @@ LevelVerdict CheckLevel(const ImageBytes& image, const Catalogues& defs, int ind
 
 // The level indices that LevelList.dat lists, ascending, each once.
 std::vector<int> ListedLevels(const Catalogues& defs);
+
+// The command-line tools' level count (--levels N): a decimal number, or a
+// hexadecimal one after 0x, from 1 to the table's 256 entries.
+std::optional<int> ParseLevelCount(const std::string& text);
+// Levels 0 to count - 1 when a count is given, the listed ones otherwise.
+std::vector<int> LevelsToRead(const Catalogues& defs, std::optional<int> count);
 
 }  // namespace tarnloft

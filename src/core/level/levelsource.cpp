@@ -1,4 +1,4 @@
-#include "levelsource.h"
+#include "level/levelsource.h"
 
 #include <array>
 #include <cerrno>

@@ -1,4 +1,4 @@
-#include "streamwalk.h"
+#include "level/streamwalk.h"
 
 #include "level/objectstream.h"
 #include "util/hex.h"

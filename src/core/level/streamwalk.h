@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "catalogue/catalogues.h"
-#include "levelsource.h"
+#include "level/levelsource.h"
 
 namespace tarnloft {
 
