@@ -5,6 +5,7 @@
 
 #include "catalogue/definitionfiles.h"
 #include "definitionwriter.h"
+#include "imagereport.h"
 #include "inference.h"
 #include "level/cartridgesize.h"
 #include "level/levelcheck.h"
@@ -18,7 +19,8 @@ namespace {
 // The lines shown above a mistake, and the start of --help.
 const char* const Synopsis =
     "Usage: tarnloft-defs check IMAGE [--data DIR] [--levels N]\n"
-    "  or:  tarnloft-defs infer IMAGE --levels N [--data DIR] [--out DIR] [--force]\n";
+    "  or:  tarnloft-defs infer IMAGE --levels N [--data DIR] [--out DIR] [--force]\n"
+    "  or:  tarnloft-defs map IMAGE [--data DIR]\n";
 
 const char* const Help =
     "Check definition files against a cartridge image (.smc), or infer from the\n"
@@ -29,6 +31,9 @@ const char* const Help =
     "                line for each level that does not decode, then a summary\n"
     "  infer         work out the record lengths from levels 0 to N-1, print what\n"
     "                was not decided, and write O5Data.dat and O4Data.dat\n"
+    "  map           print where each listed level's data lies, how much of its\n"
+    "                room it uses and what it shares, the space FreeSpace.dat\n"
+    "                declares with what is left of it, and every tagged block\n"
     "\n"
     "Options:\n"
     "      --data DIR    the definition files to read (check: by default those\n"
@@ -40,8 +45,9 @@ const char* const Help =
     "  -h, --help        show this help and exit\n"
     "      --version     show the version and exit\n"
     "\n"
-    "Exit status: 0 when every level decodes and every number is decided, 1 when\n"
-    "some do not, 2 when an input cannot be read or a file cannot be written.\n";
+    "Exit status: 0 when every level decodes and every number is decided (map:\n"
+    "always), 1 when some do not, 2 when an input cannot be read or a file cannot\n"
+    "be written.\n";
 
 struct Arguments {
     std::string Command, Image;
@@ -54,7 +60,8 @@ struct Arguments {
 std::optional<std::string> Parse(const std::vector<std::string>& words, Arguments& args) {
     if (words.empty()) return "no command given";
     args.Command = words[0];
-    if (args.Command != "check" && args.Command != "infer") return "unknown command \"" + args.Command + "\"";
+    if (args.Command != "check" && args.Command != "infer" && args.Command != "map")
+        return "unknown command \"" + args.Command + "\"";
     for (size_t i = 1; i < words.size(); ++i) {
         const std::string& word = words[i];
         const bool takesValue = word == "--data" || word == "--out" || word == "--levels";
@@ -63,7 +70,7 @@ std::optional<std::string> Parse(const std::vector<std::string>& words, Argument
             args.Data = words[++i];
         } else if (word == "--out" && args.Command == "infer") {
             args.Out = words[++i];
-        } else if (word == "--levels") {
+        } else if (word == "--levels" && args.Command != "map") {
             args.Levels = ParseLevelCount(words[++i]);
             if (!args.Levels) return "--levels takes a count from 1 to 256, not \"" + words[i] + "\"";
         } else if (word == "--force" && args.Command == "infer") {
@@ -173,9 +180,9 @@ int RunDefsTool(const std::vector<std::string>& words, const std::string& dataFo
         err << "tarnloft-defs: " << *mistake << "\n" << Synopsis;
         return ExitBadInput;
     }
-    // check always needs definition files; infer only when told where they are.
+    // check and map always need definition files; infer only when told where they are.
     std::optional<DefinitionLoad> defs;
-    if (args.Command == "check" || args.Data) {
+    if (args.Command != "infer" || args.Data) {
         const std::string folder = args.Data.value_or(dataFolder);
         defs = LoadDefinitionFiles(folder);
         if (!defs->Ok) {
@@ -191,6 +198,10 @@ int RunDefsTool(const std::vector<std::string>& words, const std::string& dataFo
         return ExitBadInput;
     }
     if (args.Command == "check") return RunCheck(args, image, defs->Defs, out);
+    if (args.Command == "map") {
+        for (const std::string& line : ImageReport(image, defs->Defs)) out << line << "\n";
+        return ExitAllGood;
+    }
     return RunInfer(args, image, defs ? &defs->Defs : nullptr, out, err);
 }
 

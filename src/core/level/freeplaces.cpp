@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "level/levelio.h"
 #include "rom/romimage.h"
 
 namespace tarnloft {
@@ -42,6 +43,30 @@ std::vector<Extent> Untaken(int64_t from, int64_t to, const std::vector<Extent>&
 }
 
 }  // namespace
+
+std::vector<Extent> LevelExtents(const LevelModel& level) {
+    return {{level.ObjectDataPos - 1, level.ObjectDataPos - 1 + HeaderSize + level.ObjectBytesRoom + 2},
+            {level.SpriteDataPos - 1, level.SpriteDataPos - 1 + level.SpriteBytesRoom + 2}};
+}
+
+std::vector<Extent> TakenExtents(const ImageMap& map, const std::vector<const LevelModel*>& loaded) {
+    std::vector<Extent> taken;
+    for (size_t i = 0; i < map.Levels.size(); ++i) {
+        const ListedLevel& entry = map.Levels[i];
+        if (entry.RowOffset >= 0) taken.push_back({entry.RowOffset, entry.RowOffset + LevelTableRowSize});
+        if (i < loaded.size() && loaded[i]) {
+            for (const Extent& extent : LevelExtents(*loaded[i])) taken.push_back(extent);
+            continue;
+        }
+        for (int64_t start : {entry.HeaderOffset, entry.SpriteOffset}) {
+            if (start < 0) continue;
+            const auto next = std::upper_bound(map.Starts.begin(), map.Starts.end(), start);
+            taken.push_back({start, next == map.Starts.end() ? PointableEnd : *next});
+        }
+    }
+    for (const TaggedBlock& block : map.Blocks) taken.push_back({block.TagOffset, block.End()});
+    return taken;
+}
 
 std::vector<Extent> FindFreePlaces(const RomImage& rom, const std::vector<FreeRange>& declared,
                                    std::vector<Extent> taken) {

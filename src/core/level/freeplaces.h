@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "catalogue/catalogues.h"
+#include "level/imagemap.h"
+#include "level/levelmodel.h"
 
 namespace tarnloft {
 
@@ -29,6 +31,15 @@ inline constexpr int64_t CopierHeaderSize = 0x200;
 // File offsets that a LoROM pointer of banks 00-3F reaches.
 inline constexpr int64_t FirstPointableOffset = CopierHeaderSize;
 inline constexpr int64_t PointableEnd = CopierHeaderSize + 0x40 * BankSize;
+
+// Both streams of a loaded level with their rooms: what a save in place writes.
+std::vector<Extent> LevelExtents(const LevelModel& level);
+
+// What the levels of `map` and its tagged blocks take: each level's streams
+// with their rooms, or, for one that does not load (nullptr in `loaded`,
+// which runs parallel to map.Levels), everything from each of its starts up
+// to the next listed start; each level's table row; each tagged block.
+std::vector<Extent> TakenExtents(const ImageMap& map, const std::vector<const LevelModel*>& loaded);
 
 // The free places now, in ascending order: each is one run of a single fill
 // byte that crosses no bank boundary and touches nothing taken.

@@ -28,39 +28,22 @@ std::string AddressText(int64_t offset) {
     return HexPadded(pointer[2], 2) + ":" + HexPadded(pointer[1] * 256u + pointer[0], 4);
 }
 
-Extent ObjectExtent(const LevelModel& level) {
-    return {level.ObjectDataPos - 1, level.ObjectDataPos - 1 + HeaderSize + level.ObjectBytesRoom + 2};
-}
-
-Extent SpriteExtent(const LevelModel& level) {
-    return {level.SpriteDataPos - 1, level.SpriteDataPos - 1 + level.SpriteBytesRoom + 2};
-}
-
-// Reads every listed level and adds what it occupies to `taken`: its two
-// extents with their rooms, or, when it does not load, everything from each
-// of its starts up to the next listed start.
+// Reads every level of `map` as it is now, and what they all take.
 std::vector<LevelReading> ReadListed(const RomImage& rom, const Catalogues& defs, const ImageMap& map,
                                      std::vector<Extent>& taken) {
     std::vector<LevelReading> listed;
-    for (const ListedLevel& entry : map.Levels) {
-        if (entry.RowOffset >= 0) taken.push_back({entry.RowOffset, entry.RowOffset + LevelTableRowSize});
-        const LoadResult loaded = LoadLevelIndex(rom, defs, entry.Index, map);
-        LevelReading reading;
-        if (loaded.Ok && !loaded.EndProgram) {
-            reading = ReadingOf(defs, loaded.Level);
-            taken.push_back(ObjectExtent(loaded.Level));
-            taken.push_back(SpriteExtent(loaded.Level));
-        } else {
-            for (int64_t start : {entry.HeaderOffset, entry.SpriteOffset}) {
-                if (start < 0) continue;
-                const auto next = std::upper_bound(map.Starts.begin(), map.Starts.end(), start);
-                taken.push_back({start, next == map.Starts.end() ? PointableEnd : *next});
-            }
-        }
-        reading.Index = entry.Index;
+    std::vector<LoadResult> loads;
+    for (const ListedLevel& entry : map.Levels) loads.push_back(LoadLevelIndex(rom, defs, entry.Index, map));
+    std::vector<const LevelModel*> loaded;
+    for (size_t i = 0; i < loads.size(); ++i) {
+        const bool ok = loads[i].Ok && !loads[i].EndProgram;
+        loaded.push_back(ok ? &loads[i].Level : nullptr);
+        LevelReading reading = ok ? ReadingOf(defs, loads[i].Level) : LevelReading{};
+        reading.Index = map.Levels[i].Index;
         listed.push_back(std::move(reading));
     }
-    for (const TaggedBlock& block : map.Blocks) taken.push_back({block.TagOffset, block.End()});
+    const std::vector<Extent> more = TakenExtents(map, loaded);
+    taken.insert(taken.end(), more.begin(), more.end());
     return listed;
 }
 
@@ -154,7 +137,7 @@ MovePlan PlanMovingSave(const RomImage& rom, const Catalogues& defs, const Level
     if (std::none_of(map.Levels.begin(), map.Levels.end(),
                      [&](const ListedLevel& l) { return l.Index == *tableIndex; }))
         map.Levels.push_back(ReadImageMap(rom, {static_cast<int>(*tableIndex)}).Levels.front());
-    std::vector<Extent> taken{ObjectExtent(level), SpriteExtent(level)};
+    std::vector<Extent> taken = LevelExtents(level);
     plan.Listed = ReadListed(rom, defs, map, taken);
     std::vector<Extent> places = FindFreePlaces(rom, defs.FreeSpace, taken);
     plan.Target = level;
