@@ -86,8 +86,8 @@ void Editor::Settle(const Before& before, ChangeReport& report) {
     // Operations that replace the level (Reset, AdoptLevel, Restore) say so;
     // everything is then derived afresh.
     const bool replaced = report.LevelReplaced;
-    const bool contentChanged =
-        replaced || before.Entries != level.LevelObjects || before.Exits != level.ScreenExits;
+    const bool entriesDiffer = before.Entries != level.LevelObjects || before.Exits != level.ScreenExits;
+    const bool contentChanged = replaced || entriesDiffer;
     const bool scrollChanged = !SameBar(before.H, view.H) || !SameBar(before.V, view.V);
     const bool viewMoved = before.Zoom != view.Zoom || before.H.Value != view.H.Value ||
                            before.V.Value != view.V.Value || before.SurfaceWidth != view.SurfaceWidth ||
@@ -111,8 +111,7 @@ void Editor::Settle(const Before& before, ChangeReport& report) {
     // A still pointer's label names what lies under it now.
     if (contentChanged || report.ViewChanged) RefreshHoverLabel(state_, defs_, replaced, report);
 
-    report.LevelChanged = before.Entries != level.LevelObjects || before.Exits != level.ScreenExits ||
-                          before.Header != level.HeaderBytes;
+    report.LevelChanged = entriesDiffer || before.Header != level.HeaderBytes;
     report.SelectionChanged = report.SelectionChanged || before.SelectedObject != level.SelectedObject ||
                               before.SelectedScreenExit != level.SelectedScreenExit;
     report.ModeChanged = before.ExitMode != state_.InScreenExitMode();
