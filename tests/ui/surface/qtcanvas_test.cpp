@@ -67,7 +67,8 @@ TEST(QtCanvas, LabelsReadTheirTextAsUtf8) {
 // pixels and batches lines; the picture must be exactly what a plain
 // QPainter with the same pen and brush draws.
 TEST(QtCanvas, FastPathsMatchThePainterPixelForPixel) {
-    constexpr FillStyle Solid = FillStyle::Solid, Clear = FillStyle::Transparent, Hatch = FillStyle::DiagonalCross;
+    constexpr FillStyle Solid = FillStyle::Solid, Clear = FillStyle::Transparent,
+                        Hatch = FillStyle::DiagonalCross;
     struct Step {
         char Kind;  // 'B' box, 'L' line, 'C' circle
         double A, B, C, D;
