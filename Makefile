@@ -39,7 +39,7 @@ package: build
 
 sanitize: deps
 	@cmake -S . -B build-asan $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DTARNLOFT_UI=OFF -DTARNLOFT_SANITIZE=ON >/dev/null
-	@cmake --build build-asan -j $(JOBS) --target core_tests tool_tests
+	@cmake --build build-asan -j $(JOBS) --target core_tests tool_tests tarnloft_saveoracle
 	@cd build-asan && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j $(JOBS)
 
 FUZZ_SECONDS ?= 60

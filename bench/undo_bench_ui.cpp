@@ -93,19 +93,19 @@ BENCH_GROUP("undo") {
                 static_cast<long long>(level), window->State().Level.LevelObjects.size(),
                 window->State().View.VisibleObjects.size(), x, y);
 
-    QUndoStack& history = window->Session().History();
+    EditorSession& session = window->Session();
     Drag(*window, x, y, 2);
-    if (history.count() != 1) {
-        std::fprintf(stderr, "tarnloft_bench: the drag made %d steps\n", history.count());
+    if (session.History().Count() != 1) {
+        std::fprintf(stderr, "tarnloft_bench: the drag made %zu steps\n", session.History().Count());
         return;
     }
     std::vector<double> undoTimes, redoTimes;
     using Clock = std::chrono::steady_clock;
     for (int round = 0; round < 51; ++round) {
         const auto start = Clock::now();
-        history.undo();
+        session.Undo();
         const auto middle = Clock::now();
-        history.redo();
+        session.Redo();
         const auto stop = Clock::now();
         undoTimes.push_back(std::chrono::duration<double, std::milli>(middle - start).count());
         redoTimes.push_back(std::chrono::duration<double, std::milli>(stop - middle).count());
@@ -120,8 +120,8 @@ BENCH_GROUP("undo") {
     bench::ProcessPendingEvents();
     struct rusage usage {};
     getrusage(RUSAGE_SELF, &usage);
-    std::printf("%s: %d steps held, %.1f MiB more resident, peak memory %ld MiB\n", memoryName.c_str(),
-                history.count(), ResidentMiB() - before, usage.ru_maxrss / 1024);
+    std::printf("%s: %zu steps held, %.1f MiB more resident, peak memory %ld MiB\n", memoryName.c_str(),
+                session.History().Count(), ResidentMiB() - before, usage.ru_maxrss / 1024);
 }
 
 }  // namespace

@@ -17,9 +17,9 @@
 #include <vector>
 
 #include "app/mainwindow.h"
-#include "windowbench_ui.h"
 #include "surface/levelsurface.h"
 #include "view/viewport.h"
+#include "windowbench_ui.h"
 
 using namespace tarnloft;
 
@@ -73,7 +73,7 @@ BENCH_GROUP("main window") {
         grabbed.X = static_cast<uint8_t>(state.View.H.Value + 5);
         grabbed.Y = static_cast<uint8_t>(state.View.V.Value + 5);
         state.Level.SelectedObject = 0;
-        state.Tool.Mode = PointerMode::MOV;
+        state.Tool.Mode = PointerMode::Moving;
         state.Tool.GrabOffsetX = 0;
         state.Tool.GrabOffsetY = 0;
         window->Session().Apply(&Editor::Reset, state);

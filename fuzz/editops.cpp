@@ -1,5 +1,7 @@
 #include "editops.h"
 
+#include "edit/wheel.h"
+
 namespace tarnloft {
 
 uint8_t OpReader::Byte() {
@@ -21,7 +23,13 @@ std::string OpReader::Text(size_t maxLength) {
 
 namespace {
 
-constexpr int ZoomChoices[] = {4, 8, 12, 16, 24, 32, 64};
+constexpr ArrowDirection Directions[] = {ArrowDirection::Left, ArrowDirection::Up, ArrowDirection::Right,
+                                         ArrowDirection::Down};
+// The exit editor's move buttons 0..3: right, up, left, down.
+constexpr ArrowDirection ExitMoves[] = {ArrowDirection::Right, ArrowDirection::Up, ArrowDirection::Left,
+                                        ArrowDirection::Down};
+constexpr ViewToggle Toggles[] = {ViewToggle::CrossSection, ViewToggle::SmallGrid, ViewToggle::Transparent,
+                                  ViewToggle::Stationary};
 
 MouseButton ButtonOf(uint8_t b) { return static_cast<MouseButton>(b % 5); }
 
@@ -43,90 +51,134 @@ int64_t LevelIndex(OpReader& in) {
     return mode < 240 ? (w & 0xFF) : static_cast<int16_t>(w) * int64_t{97};
 }
 
+// What a catalogue line carries (0..1023), or no line selected.
+std::optional<int> CatalogueValue(OpReader& in) {
+    const int value = in.Word() % 1100;
+    return value < 1024 ? std::optional<int>(value) : std::nullopt;
+}
+
+// Header bytes as the header editor packs them: any ten bytes.
+HeaderBytesArray Header(OpReader& in) {
+    HeaderBytesArray bytes{};
+    for (uint8_t& b : bytes) b = in.Byte();
+    return bytes;
+}
+
 // A file offset anywhere in a 2.5 MiB range around the image.
 int64_t Offset(OpReader& in) { return static_cast<int64_t>(in.Triple() % 0x280000) - 0x100; }
 
+// The View menu: four plain toggles, the area outside the level, the object
+// list window, Screen Exit mode.
+void ToggleView(EditSession& s, uint8_t b) {
+    switch (b % 7) {
+        case 4:
+            s.Do(&Editor::ToggleOutOfBounds, s.Client());
+            break;
+        case 5:
+            s.Do(&Editor::ToggleSeparateObjects, s.Client());
+            break;
+        case 6:
+            s.Do(&Editor::ToggleScreenExitMode);
+            break;
+        default:
+            s.Do(&Editor::Toggle, Toggles[b % 7]);
+            break;
+    }
+}
+
+using Session = EditSession;
+using In = OpReader;
+
 const EditOp Ops[] = {
     {"press",
-     [](EditSession& s, OpReader& in, SaveCheck) {
+     [](Session& s, In& in, SaveCheck) {
          MouseButton b = ButtonOf(in.Byte());
          double x = X(s, in);
-         s.Press(b, x, Y(s, in));
+         s.Do(&Editor::Press, b, x, Y(s, in));
      }},
     {"move",
-     [](EditSession& s, OpReader& in, SaveCheck) {
+     [](Session& s, In& in, SaveCheck) {
          MouseButton b = ButtonOf(in.Byte());
          double x = X(s, in);
-         s.Move(b, x, Y(s, in));
+         s.Do(&Editor::Move, b, x, Y(s, in));
      }},
-    {"release", [](EditSession& s, OpReader&, SaveCheck) { s.Release(); }},
+    {"release", [](Session& s, In&, SaveCheck) { s.Do(&Editor::Release); }},
     // A whole drag: press, four steps, release.
     {"drag",
-     [](EditSession& s, OpReader& in, SaveCheck) {
+     [](Session& s, In& in, SaveCheck) {
          MouseButton b = ButtonOf(in.Byte());
          double x1 = X(s, in), y1 = Y(s, in), x2 = X(s, in), y2 = Y(s, in);
-         s.Press(b, x1, y1);
-         for (int i = 1; i <= 4; ++i) s.Move(b, x1 + (x2 - x1) * i / 4, y1 + (y2 - y1) * i / 4);
-         s.Release();
+         s.Do(&Editor::Press, b, x1, y1);
+         for (int i = 1; i <= 4; ++i) s.Do(&Editor::Move, b, x1 + (x2 - x1) * i / 4, y1 + (y2 - y1) * i / 4);
+         s.Do(&Editor::Release);
      }},
-    {"popup", [](EditSession& s, OpReader& in, SaveCheck) { s.Popup(in.Byte() % 24); }},
-    {"listable",
-     [](EditSession& s, OpReader& in, SaveCheck) {
-         uint8_t b = in.Byte();
-         s.SetListable(b & 3, b & 4);
+    {"popup", [](Session& s, In& in, SaveCheck) { s.Do(&Editor::ChoosePopupLine, in.Byte() % 24); }},
+    {"create", [](Session& s, In& in, SaveCheck) { s.Do(&Editor::Create, CatalogueValue(in)); }},
+    {"remove", [](Session& s, In&, SaveCheck) { s.Do(&Editor::Remove); }},
+    {"clear", [](Session& s, In&, SaveCheck) { s.Do(&Editor::Clear); }},
+    {"goto", [](Session& s, In&, SaveCheck) { s.Do(&Editor::Goto); }},
+    {"next", [](Session& s, In&, SaveCheck) { s.Do(&Editor::Next); }},
+    {"previous", [](Session& s, In&, SaveCheck) { s.Do(&Editor::Previous); }},
+    // The Delete key, or one of the arrow keys.
+    {"key",
+     [](Session& s, In& in, SaveCheck) {
+         const int key = in.Byte() % 5;
+         key == 0 ? s.Do(&Editor::Remove) : s.Do(&Editor::Arrow, Directions[key - 1]);
      }},
-    {"filter", [](EditSession& s, OpReader& in, SaveCheck) { s.SetFilter(in.Text(6)); }},
-    {"create", [](EditSession& s, OpReader& in, SaveCheck) { s.Create(in.Word() % 1200); }},
-    {"remove", [](EditSession& s, OpReader&, SaveCheck) { s.Remove(); }},
-    {"clear", [](EditSession& s, OpReader&, SaveCheck) { s.Clear(); }},
-    {"goto", [](EditSession& s, OpReader&, SaveCheck) { s.Goto(); }},
-    {"next", [](EditSession& s, OpReader&, SaveCheck) { s.Next(); }},
-    {"previous", [](EditSession& s, OpReader&, SaveCheck) { s.Previous(); }},
-    {"key", [](EditSession& s, OpReader& in, SaveCheck) { s.Key(in.Byte()); }},
-    {"exit mode", [](EditSession& s, OpReader&, SaveCheck) { s.ToggleExitMode(); }},
-    {"move exit", [](EditSession& s, OpReader& in, SaveCheck) { s.MoveScreenExit(in.Byte() % 4); }},
-    {"next exit", [](EditSession& s, OpReader&, SaveCheck) { s.NextExit(); }},
-    {"previous exit", [](EditSession& s, OpReader&, SaveCheck) { s.PreviousExit(); }},
-    {"goto exit", [](EditSession& s, OpReader&, SaveCheck) { s.GotoExit(); }},
+    {"exit mode", [](Session& s, In&, SaveCheck) { s.Do(&Editor::ToggleScreenExitMode); }},
+    {"move exit", [](Session& s, In& in, SaveCheck) { s.Do(&Editor::MoveExit, ExitMoves[in.Byte() % 4]); }},
+    {"next exit", [](Session& s, In&, SaveCheck) { s.Do(&Editor::ExitNext); }},
+    {"previous exit", [](Session& s, In&, SaveCheck) { s.Do(&Editor::ExitPrevious); }},
+    {"goto exit", [](Session& s, In&, SaveCheck) { s.Do(&Editor::ExitGoto); }},
     {"exit field",
-     [](EditSession& s, OpReader& in, SaveCheck) {
+     [](Session& s, In& in, SaveCheck) {
          ExitField field = static_cast<ExitField>(in.Byte() % 4);
-         s.TypeExitField(field, in.Text(4));
+         s.Do(&Editor::StoreExitField, field, in.Text(4));
      }},
-    {"destination", [](EditSession& s, OpReader& in, SaveCheck) { s.ChooseDestination(in.Word() % 300); }},
-    {"entrance type", [](EditSession& s, OpReader& in, SaveCheck) { s.ChooseEntranceType(in.Byte()); }},
-    {"header field",
-     [](EditSession& s, OpReader& in, SaveCheck) {
-         int field = in.Byte();
-         s.SetHeaderField(field, in.Byte());
+    // A line of the destination or entrance type list, or a value of no line.
+    {"pick",
+     [](Session& s, In& in, SaveCheck) {
+         ExitField field = in.Byte() & 1 ? ExitField::EntranceType : ExitField::Destination;
+         s.Do(&Editor::PickExitValue, field, in.Word() % 300);
      }},
+    {"header", [](Session& s, In& in, SaveCheck) { s.Do(&Editor::SetHeader, Header(in)); }},
     {"import header",
-     [](EditSession& s, OpReader& in, SaveCheck) { s.ImportHeader(static_cast<uint64_t>(LevelIndex(in))); }},
+     [](Session& s, In& in, SaveCheck) { s.ImportHeader(static_cast<uint64_t>(LevelIndex(in))); }},
     {"zoom",
-     [](EditSession& s, OpReader& in, SaveCheck) {
+     [](Session& s, In& in, SaveCheck) {
          uint8_t b = in.Byte();
-         s.Zoom(b < 250 ? ZoomChoices[b % 7] : b);
+         s.Do(&Editor::Zoom, b < 250 ? ZoomFactors[b % ZoomFactors.size()] : b, s.Client());
      }},
     {"scroll",
-     [](EditSession& s, OpReader& in, SaveCheck) {
+     [](Session& s, In& in, SaveCheck) {
          bool horizontal = in.Byte() & 1;
-         s.Scroll(horizontal, static_cast<int16_t>(in.Word()) % 400);
+         s.Do(&Editor::ScrollTo, horizontal, static_cast<int16_t>(in.Word()) % 400);
      }},
-    {"view toggle", [](EditSession& s, OpReader& in, SaveCheck) { s.ToggleView(in.Byte()); }},
+    {"view toggle", [](Session& s, In& in, SaveCheck) { ToggleView(s, in.Byte()); }},
     {"resize",
-     [](EditSession& s, OpReader& in, SaveCheck) {
+     [](Session& s, In& in, SaveCheck) {
          int width = in.Word() % 3000;
          s.ResizeWindow(width, in.Word() % 2000);
      }},
-    {"load index", [](EditSession& s, OpReader& in, SaveCheck) { s.LoadIndex(LevelIndex(in)); }},
+    {"load index", [](Session& s, In& in, SaveCheck) { s.LoadIndex(LevelIndex(in)); }},
     {"load offset",
-     [](EditSession& s, OpReader& in, SaveCheck) {
+     [](Session& s, In& in, SaveCheck) {
          int64_t level = Offset(in);
          s.LoadOffset(level, Offset(in));
      }},
-    {"save", [](EditSession& s, OpReader&, SaveCheck save) { save(s); }},
-    {"undo", [](EditSession& s, OpReader&, SaveCheck) { s.Undo(); }},
-    {"redo", [](EditSession& s, OpReader&, SaveCheck) { s.Redo(); }},
+    {"save", [](Session& s, In&, SaveCheck save) { save(s); }},
+    {"undo", [](Session& s, In&, SaveCheck) { s.Undo(); }},
+    {"redo", [](Session& s, In&, SaveCheck) { s.Redo(); }},
+    // The wheel: scroll by tiles, or zoom one step around the pointer.
+    {"wheel",
+     [](Session& s, In& in, SaveCheck) {
+         const int8_t columns = int8_t(in.Byte()), rows = int8_t(in.Byte());
+         double x = X(s, in), y = Y(s, in);
+         if (columns & 1)
+             s.Do(&Editor::WheelScroll, columns / 2, rows / 2);
+         else
+             s.Do(&Editor::WheelZoom, StepZoom(s.State().View.Zoom, rows < 0 ? -1 : 1), x, y, s.Client());
+     }},
 };
 
 }  // namespace

@@ -1,11 +1,10 @@
 // The editing fuzzer's one adapter between decoded operations and the
 // Editor: it holds what the window's session holds (the open image, the
-// catalogues, the catalogue list and the Editor) and, after each operation,
+// catalogues, the Editor and the undo history) and, after each operation,
 // does what the window does with the change report (layout, repaint into a
-// canvas that draws nothing, selection texts). Nothing else in the fuzzer
+// canvas that draws nothing, side-panel texts). Nothing else in the fuzzer
 // calls an editing operation.
 #pragma once
-#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -13,7 +12,7 @@
 
 #include "catalogue/catalogues.h"
 #include "edit/editor.h"
-#include "edit/history.h"
+#include "edit/undohistory.h"
 #include "level/levelio.h"
 #include "level/levelsave.h"
 #include "rom/romimage.h"
@@ -26,45 +25,25 @@ public:
 
     const EditorState& State() const { return editor_.State(); }
     const LevelModel& Level() const { return editor_.Level(); }
+    const Catalogues& Defs() const { return defs_; }
     bool Ended() const { return ended_; }
+    // The first operation whose report broke a rule of the history, if any.
+    const std::optional<std::string>& Broken() const { return broken_; }
 
-    // Pointer on the surface, in pixels; positions may lie outside it.
-    void Press(MouseButton button, double x, double y);
-    void Move(MouseButton held, double x, double y);
-    void Release();
-    void Popup(int line);
+    // Runs one editor operation as the window does: recorded in the history,
+    // its report handled.
+    template <typename Operation, typename... Args>
+    ChangeReport Do(Operation operation, Args&&... args) {
+        const ChangeReport report = (editor_.*operation)(std::forward<Args>(args)...);
+        Handle(report);
+        return report;
+    }
 
-    // The catalogue list: its three check boxes and filter, then Create with
-    // one of its lines (nothing selected when `line` is beyond the list).
-    void SetListable(int box, bool on);
-    void SetFilter(const std::string& text);
-    void Create(size_t line);
-    void Remove();
-    void Clear();
-    void Goto();
-    void Next();
-    void Previous();
-    // 0 Delete, 1 to 4 the arrow keys left, up, right, down.
-    void Key(int key);
-
-    void ToggleExitMode();
-    void MoveScreenExit(int direction);
-    void NextExit();
-    void PreviousExit();
-    void GotoExit();
-    void TypeExitField(ExitField field, const std::string& text);
-    void ChooseDestination(size_t line);
-    void ChooseEntranceType(size_t line);
-
-    // The header editor: one field set to a value (cut to the field's range),
-    // or all taken over from another level's header.
-    void SetHeaderField(int field, int value);
+    // The header editor's Import: another level's header.
     void ImportHeader(uint64_t levelIndex);
 
-    void Zoom(int zoom);
-    void Scroll(bool horizontal, int value);
-    void ToggleView(int toggle);
     void ResizeWindow(int clientWidth, int clientHeight);
+    const LayoutInput& Client() const { return client_; }
 
     void LoadIndex(int64_t index);
     void LoadOffset(int64_t levelOffset, int64_t spriteOffset);
@@ -75,36 +54,18 @@ public:
     void Redo();
 
 private:
-    // Runs one editor operation, records it in the history and handles its report.
-    template <typename Operation, typename... Args>
-    ChangeReport Do(Operation operation, Args&&... args) {
-        const ChangeReport report = (editor_.*operation)(std::forward<Args>(args)...);
-        if (KindOf(operation) == EditKind::NewLevel) steps_.clear(), done_ = 0;
-        if (std::optional<HistoryStep> step = recorder_.Record(KindOf(operation), editor_, report))
-            Push(std::move(*step));
-        Apply(report);
-        return report;
-    }
-    void Push(HistoryStep step);
-    void Restore(const EditorSnapshot& snapshot);
-    void Apply(const ChangeReport& report);
+    void Handle(const ChangeReport& report);
+    void Restore(const std::optional<EditorSnapshot>& snapshot);
     void Adopt(LoadResult&& result);
-    LayoutInput Client() const;
     void Repaint();
-    void RemakeList();
 
     RomImage& rom_;
     const Catalogues& defs_;
     Editor editor_;
-    std::array<bool, 3> listable_{true, true, true};
-    std::string filter_;
-    std::vector<ListItem> list_;
-    int clientWidth_ = 845;
-    int clientHeight_ = 504;
+    LayoutInput client_{845, 504};
     bool ended_ = false;  // an undefined object number ended the program
-    StepRecorder recorder_;
-    std::vector<HistoryStep> steps_;
-    size_t done_ = 0;  // steps_[0, done_) are done, the rest undone
+    std::optional<std::string> broken_;
+    UndoHistory history_{editor_};
 };
 
 }  // namespace tarnloft

@@ -14,7 +14,7 @@
 
 #include "catalogue/cataloguelist.h"
 #include "catalogue/definitionfiles.h"
-#include "scratch.h"
+#include "support/testimage.h"
 
 using namespace tarnloft;
 
@@ -22,18 +22,6 @@ namespace {
 
 const char* const FileNames[] = {"O5Data.dat",    "O4Data.dat",        "O4SData.dat",     "SpriteData.dat",
                                  "LevelList.dat", "EntranceTypes.dat", "LevelOffsets.dat"};
-
-struct ScratchFolder {
-    std::string Path;
-    ScratchFolder() {
-        std::string pattern = ScratchRoot() + "/tarnloft-fuzzdefs-XXXXXX";
-        Path = mkdtemp(pattern.data()) ? pattern : ScratchRoot();
-    }
-    ~ScratchFolder() {
-        for (const char* name : FileNames) unlink((Path + "/" + name).c_str());
-        rmdir(Path.c_str());
-    }
-};
 
 void Check(bool condition, const char* what) {
     if (!condition) {
@@ -45,7 +33,7 @@ void Check(bool condition, const char* what) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static ScratchFolder folder;
+    static const testimage::ScratchFolder folder;
     const std::string input(reinterpret_cast<const char*>(data), size);
 
     size_t lineStart = 0;
@@ -58,7 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     size_t start = 0;
     for (const char* name : FileNames) {
-        const std::string path = folder.Path + "/" + name;
+        const std::string path = folder.File(name);
         if (start > input.size()) {
             unlink(path.c_str());
             continue;
@@ -72,7 +60,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         start = end + 1;
     }
 
-    DefinitionLoad load = LoadDefinitionFiles(folder.Path);
+    DefinitionLoad load = LoadDefinitionFiles(folder.Path());
     if (load.Ok) {
         Check(load.Defs.ObjectDefs[0].ByteCount == ByteClass::Special, "object 0 is not the special object");
         Check(load.Defs.ObjectDefs[0xFF].ByteCount == ByteClass::EndOfList,
@@ -85,8 +73,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     options.Listable = {(size & 1) != 0, (size & 2) != 0, (size & 4) == 0};
     Check(RemakeObjectList(load.Defs, options).size() <= 1024, "catalogue list too long");
 
-    LevelOffsetsLoad offsets = LoadLevelOffsets(folder.Path);
+    LevelOffsetsLoad offsets = LoadLevelOffsets(folder.Path());
     Check(offsets.Entries.size() <= 256, "more than 256 level offsets");
-    LoadLevelList(folder.Path);
+    LoadLevelList(folder.Path());
     return 0;
 }

@@ -6,23 +6,27 @@
 // led to it.
 //
 // The demo image is generated at start by tarnloft_demogen from the
-// definition files beside this executable.
+// definition files beside this executable. Built with TARNLOFT_REPLAY it
+// runs without the fuzzing engine over the input files and folders named
+// on its command line (make test replays fuzz/seeds/editing so).
 #include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <vector>
 
+#include "catalogue/datafolder.h"
 #include "catalogue/definitionfiles.h"
 #include "editops.h"
 #include "editsession.h"
 #include "level/objectstream.h"
 #include "level/spritestream.h"
-#include "scratch.h"
 #include "support/saveoracle.h"
+#include "support/testimage.h"
 
 using namespace tarnloft;
 
@@ -61,21 +65,12 @@ int savesLeft = 0;
 void PrintTally() {
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - tally.Start).count();
-    std::fprintf(stderr,
-                 "editing fuzzer: %llu operations (%.0f per second), %llu saves checked, %llu of them "
-                 "refused\n",
-                 static_cast<unsigned long long>(tally.Operations),
-                 seconds > 0 ? tally.Operations / seconds : 0.0,
-                 static_cast<unsigned long long>(tally.SavesChecked),
-                 static_cast<unsigned long long>(tally.SavesRefused));
+    std::fprintf(
+        stderr,
+        "editing fuzzer: %.0f operations (%.0f per second), %.0f saves checked, %.0f of them refused\n",
+        double(tally.Operations), tally.Operations / std::max(seconds, 1e-9), double(tally.SavesChecked),
+        double(tally.SavesRefused));
     if (fixture) unlink(fixture->Path.c_str());
-}
-
-std::string ExecutableFolder() {
-    char buffer[4096];
-    ssize_t length = readlink("/proc/self/exe", buffer, sizeof buffer - 1);
-    std::string path = length > 0 ? std::string(buffer, static_cast<size_t>(length)) : ".";
-    return path.substr(0, path.rfind('/'));
 }
 
 [[noreturn]] void SetupFailed(const std::string& why) {
@@ -95,23 +90,25 @@ void SaveAndCheck(EditSession& session) {
     if (auto broken = CheckSave(fixture->Rom, fixture->Defs, saved, result, before)) Fail(*broken);
 }
 
-// What the user sees must be what a save measures.
-void CheckCounters(const EditSession& session) {
+// What the user sees must be what a save measures, and every change of the
+// level must be declared to the history.
+void CheckSession(const EditSession& session) {
     const LevelModel& level = session.Level();
     if (level.ObjectBytesUsed != MeasureObjectBytes(fixture->Defs, level) ||
         level.SpriteBytesUsed != MeasureSpriteBytes(level))
         Fail("the byte counters differ from the bytes the level needs");
+    if (session.Broken()) Fail(*session.Broken());
 }
 
 }  // namespace
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    const std::string folder = ExecutableFolder();
+extern "C" int LLVMFuzzerInitialize(int*, char*** argv) {
+    const std::string folder = ExecutableFolder((*argv)[0]);
     DefinitionLoad defs = LoadDefinitionFiles(folder);
     if (!defs.Ok) SetupFailed(defs.Error);
     fixture = new Fixture();
     fixture->Defs = std::move(defs.Defs);
-    fixture->Path = ScratchRoot() + "/tarnloft-edit-" + std::to_string(getpid()) + ".smc";
+    fixture->Path = testimage::ScratchRoot() + "/tarnloft-edit-" + std::to_string(getpid()) + ".smc";
     const std::string command = folder + "/tarnloft_demogen " + fixture->Path + " " + folder;
     if (std::system(command.c_str()) != 0) SetupFailed("cannot run " + command);
     if (auto error = fixture->Rom.Open(fixture->Path)) SetupFailed(*error);
@@ -141,7 +138,26 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         trace.push_back(op.Name);
         op.Run(session, in, SaveAndCheck);
         ++tally.Operations;
-        CheckCounters(session);
+        CheckSession(session);
     }
     return 0;
 }
+
+#ifdef TARNLOFT_REPLAY
+int main(int argc, char** argv) {
+    LLVMFuzzerInitialize(&argc, &argv);
+    std::vector<std::string> inputs;
+    for (int i = 1; i < argc; ++i) {
+        if (!std::filesystem::is_directory(argv[i]))
+            inputs.push_back(argv[i]);
+        else
+            for (const auto& entry : std::filesystem::directory_iterator(argv[i]))
+                inputs.push_back(entry.path());
+    }
+    for (const std::string& input : inputs) {
+        const testimage::Image bytes = testimage::ReadFile(input);
+        LLVMFuzzerTestOneInput(bytes.data(), bytes.size());
+    }
+    return inputs.empty() ? 1 : 0;
+}
+#endif

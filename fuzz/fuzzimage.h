@@ -1,12 +1,8 @@
 // Shared by the stream fuzzers: a fixed catalogue that defines every record
-// class (and leaves a few numbers undefined), scratch image files, and the
-// round trip that every loaded level must pass: saving it unchanged into a
-// copy of the image must leave the copy byte for byte equal to the original.
+// class (and leaves a few numbers undefined), and the round trip that every
+// loaded level must pass: saving it unchanged into a copy of the image must
+// leave the copy byte for byte equal to the original.
 #pragma once
-#include <fcntl.h>
-#include <stdlib.h>
-#include <unistd.h>
-
 #include <cstdint>
 #include <cstdio>
 #include <string>
@@ -16,7 +12,7 @@
 #include "level/levelio.h"
 #include "level/levelsave.h"
 #include "rom/romimage.h"
-#include "scratch.h"
+#include "support/testimage.h"
 
 using namespace tarnloft;
 
@@ -41,56 +37,16 @@ inline const Catalogues& FuzzCatalogues() {
     return *defs;
 }
 
-// A scratch file that lives as long as the fuzzer process.
-class ScratchFile {
-public:
-    ScratchFile() {
-        std::string pattern = ScratchRoot() + "/tarnloft-fuzz-XXXXXX";
-        int fd = mkstemp(pattern.data());
-        if (fd >= 0) close(fd);
-        path_ = pattern;
-    }
-    ~ScratchFile() { unlink(path_.c_str()); }
-    const std::string& Path() const { return path_; }
-
-    bool Store(const std::vector<uint8_t>& bytes) const {
-        FILE* f = std::fopen(path_.c_str(), "wb");
-        if (!f) return false;
-        bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-        return std::fclose(f) == 0 && ok;
-    }
-    std::vector<uint8_t> Fetch() const {
-        std::vector<uint8_t> bytes;
-        FILE* f = std::fopen(path_.c_str(), "rb");
-        if (!f) return bytes;
-        uint8_t buffer[4096];
-        size_t n;
-        while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0)
-            bytes.insert(bytes.end(), buffer, buffer + n);
-        std::fclose(f);
-        return bytes;
-    }
-
-private:
-    std::string path_;
-};
-
 // Loads the level at the two offsets of `image` and, when it loads, saves it
-// unchanged into a copy, which must then equal the original.
+// unchanged, which must leave the image as it was.
 inline void LoadAndSaveBack(const std::vector<uint8_t>& image, int64_t levelOffset, int64_t spriteOffset) {
-    static ScratchFile original, copy;
-    if (!original.Store(image)) return;
+    static const testimage::ScratchFolder folder;
+    const std::string path = folder.File("level.smc");
     RomImage rom;
-    if (rom.Open(original.Path())) return;
-    LoadResult load = LoadLevelOffset(rom, FuzzCatalogues(), levelOffset, spriteOffset);
+    if (!testimage::WriteFile(path, image) || rom.Open(path)) return;
+    const LoadResult load = LoadLevelOffset(rom, FuzzCatalogues(), levelOffset, spriteOffset);
     if (!load.Ok || load.EndProgram) return;
-
-    if (!copy.Store(image)) return;
-    RomImage target;
-    if (target.Open(copy.Path())) return;
-    SaveResult save = SaveLevel(target, FuzzCatalogues(), load.Level);
-    target.Close();
-    if (save.Ok && copy.Fetch() != image) {
+    if (SaveLevel(rom, FuzzCatalogues(), load.Level).Ok && testimage::ReadFile(path) != image) {
         std::fprintf(stderr, "saving an unchanged level changed the image\n");
         abort();
     }

@@ -23,17 +23,13 @@ source "$ROOT/scripts/xvfb-session.sh"
 
 start_display || { echo "screenshot: Xvfb did not start"; exit 1; }
 
-window() { timeout 60 xdotool search --sync --onlyvisible --name "$1" | head -n1; }
-focus() { xdotool windowfocus --sync "$1" 2>/dev/null || xdotool windowfocus "$1"; sleep 0.3; }
-
 "$BIN/tarnloft" >"$WORK/app.log" 2>&1 &
 APP_PID=$!
-focus "$(window '^Tarnloft - RTFM$')"
-xdotool key Return
-focus "$(window '^Open$')"
+focus_keys "$(find_window '^Tarnloft - RTFM$')" Return
+focus_keys "$(find_window '^Open$')"
 xdotool type --delay 20 "$WORK/demo.smc"
 xdotool key Return
-MAIN=$(window '^Level 0 demo\.smc - Tarnloft$')
+MAIN=$(find_window '^Level 0 demo\.smc - Tarnloft$')
 sleep 1
 eval "$(xdotool getwindowgeometry --shell "$MAIN")"
 CY=$((Y + HEIGHT - 504))

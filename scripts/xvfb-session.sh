@@ -1,7 +1,7 @@
 # Sourced by the scripts that drive the real editor: a scratch folder, a
-# display of our own, settings of our own, and clean-up of all (and of the
-# editor) on exit.
-# Sets WORK and DISPLAY; the caller stores the editor's pid in APP_PID.
+# display of our own, settings of our own, clean-up of all (and of the
+# editor) on exit, and finding and typing into its windows. Sets WORK and
+# DISPLAY; the caller stores the editor's pid in APP_PID.
 
 WORK=$(mktemp -d)
 # The editor keeps its recent images in the user's settings; a scripted run
@@ -44,4 +44,20 @@ wait_for_editor() {
     wait "$APP_PID" || status=$?
     APP_PID=""
     return $status
+}
+
+# Prints the id of the first visible window whose title matches the pattern,
+# waiting up to WINDOW_WAIT seconds (60); prints nothing when none shows.
+find_window() {
+    timeout "${WINDOW_WAIT:-60}" xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -n1
+}
+
+# Focuses a window, waits FOCUS_PAUSE seconds (0.3), then types the keys
+# with KEY_DELAY milliseconds (60) between them.
+focus_keys() {
+    local id=$1
+    shift
+    xdotool windowfocus --sync "$id" 2>/dev/null || xdotool windowfocus "$id" 2>/dev/null
+    sleep "${FOCUS_PAUSE:-0.3}"
+    [ $# -eq 0 ] || xdotool key --delay "${KEY_DELAY:-60}" "$@" 2>/dev/null
 }

@@ -1,8 +1,8 @@
 # Sourced by the end-to-end scripts: skips when the tools are missing, a
-# scratch folder and display of our own, the test image, and xdotool helpers
-# that find windows, type keys and drag on the drawing surface.
+# scratch folder and display of our own, and xdotool helpers that find
+# windows, type keys and drag on the drawing surface.
 
-for tool in Xvfb xdotool python3; do
+for tool in Xvfb xdotool cmp; do
     if ! command -v "$tool" >/dev/null 2>&1; then
         echo "e2e skipped: $tool is not installed"
         exit 0
@@ -17,47 +17,18 @@ fail() {
     exit 1
 }
 
-# The image: level 0 holds one five-byte object 01 at (2,3), 4 x 2, and no
-# exits or sprites. Written byte by byte, so its level 0 is known exactly.
-IMAGE="$WORK/e2e.smc"
-python3 - "$IMAGE" <<'EOF' || fail "cannot write the image"
-import sys
-image = bytearray(0x200 + 0x200000)
-table = 0xBF9C3
-# Level 0: object data at 18:8000 (file 0xC0200), sprites at 18:8100 (file 0xC0300).
-image[table:table + 6] = bytes([0x00, 0x80, 0x18, 0x00, 0x81, 0x18])
-objects = 0xC0200
-image[objects:objects + 10] = bytes(range(0x11, 0x1B))          # header
-image[objects + 10:objects + 17] = bytes([0x01, 0x00, 0x32, 0x03, 0x01,  # object 01 at (2,3), 4 x 2
-                                          0xFF, 0xFF])           # no exits
-image[objects + 0x60] = 0xEA                                     # ends the free room
-sprites = 0xC0300
-image[sprites:sprites + 2] = bytes([0xFF, 0xFF])
-image[sprites + 0x40] = 0xEA
-open(sys.argv[1], "wb").write(image)
-EOF
-cp "$IMAGE" "$WORK/original.smc"
-
 start_display || fail "Xvfb did not start"
-
-WAIT=60  # seconds for any window to appear
 
 # Waits for a window whose title matches the pattern; prints its id.
 window() {
     local id
-    id=$(timeout "$WAIT" xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -n1)
+    id=$(find_window "$1")
     [ -n "$id" ] || fail "no window named '$1'"
     echo "$id"
 }
 
 # Focuses a window and types keys into it.
-keys() {
-    local id=$1
-    shift
-    xdotool windowfocus --sync "$id" 2>/dev/null || xdotool windowfocus "$id"
-    sleep 0.3
-    xdotool key --delay 60 "$@"
-}
+keys() { focus_keys "$@"; }
 
 # Waits for the main window showing level 0; sets main, its client area's
 # corner CX, CY and the drawing surface's corner SX, SY.
@@ -86,31 +57,19 @@ find_main_window() {
 # Presses at (x1, y1) of the surface, moves in steps to (x2, y2), releases.
 drag() {
     local x1=$1 y1=$2 x2=$3 y2=$4 i
-    xdotool mousemove $((SX + x1)) $((SY + y1))
-    sleep 0.2
-    xdotool mousedown 1
-    sleep 0.2
+    xdotool mousemove $((SX + x1)) $((SY + y1)) sleep 0.2 mousedown 1 sleep 0.2
     for i in 1 2 3 4; do
-        xdotool mousemove $((SX + x1 + (x2 - x1) * i / 4)) $((SY + y1 + (y2 - y1) * i / 4))
-        sleep 0.1
+        xdotool mousemove $((SX + x1 + (x2 - x1) * i / 4)) $((SY + y1 + (y2 - y1) * i / 4)) sleep 0.1
     done
-    xdotool mouseup 1
-    sleep 0.3
+    xdotool mouseup 1 sleep 0.3
 }
 
-click() {
-    xdotool mousemove "$1" "$2"
-    sleep 0.2
-    xdotool click 1
-    sleep 0.3
-}
+click() { xdotool mousemove "$1" "$2" sleep 0.2 click 1 sleep 0.3; }
 
 # Ctrl+S, then answers the save report.
 save() {
     keys "$main" ctrl+s
-    local report
-    report=$(window '^Tarnloft$')
-    keys "$report" Return
+    keys "$(window '^Tarnloft$')" Return
     sleep 0.5
 }
 
@@ -120,3 +79,4 @@ quit() {
     wait_for_editor 50
     [ $? -eq 124 ] && fail "Ctrl+Q did not end the program"
 }
+

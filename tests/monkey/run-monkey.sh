@@ -74,20 +74,13 @@ export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1:log_path=$WORK/ubsan"
 "$BIN/tarnloft" "$IMAGE" >"$WORK/app.log" 2>&1 &
 APP_PID=$!
 
-window() {  # prints the id of the first visible window whose name matches
-    timeout 60 xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -n1
-}
-focus_key() {  # focus_key <window> <keys...>
-    local id=$1
-    shift
-    xdotool windowfocus --sync "$id" 2>/dev/null || xdotool windowfocus "$id" 2>/dev/null
-    xdotool key --delay 20 "$@" 2>/dev/null
-}
+# Keys go in quickly: every step waits for the editor anyway.
+export FOCUS_PAUSE=0 KEY_DELAY=20
 
-warning=$(window '^Tarnloft - RTFM$')
+warning=$(find_window '^Tarnloft - RTFM$')
 [ -n "$warning" ] || fail "no start-up warning"
-focus_key "$warning" Return
-MAIN=$(window '^Level 0 demo\.smc - Tarnloft$')
+focus_keys "$warning" Return
+MAIN=$(find_window '^Level 0 demo\.smc - Tarnloft$')
 [ -n "$MAIN" ] || fail "the main window did not show level 0"
 sleep 1
 
@@ -138,8 +131,8 @@ dismiss() {
             name=$(xdotool getwindowname "$id" 2>/dev/null) || continue
             case "$name" in
                 "Objects list" | *"demo.smc - Tarnloft") continue ;;
-                About) focus_key "$id" Return ;;
-                *) focus_key "$id" Escape ;;
+                About) focus_keys "$id" Return ;;
+                *) focus_keys "$id" Escape ;;
             esac
             found=1
             sleep 0.1
@@ -165,7 +158,7 @@ SAVES=0
 save() {
     dismiss
     note_level
-    focus_key "$MAIN" ctrl+s
+    focus_keys "$MAIN" ctrl+s
     sleep 0.2
     SAVES=$((SAVES + 1))
     dismiss
@@ -251,29 +244,29 @@ step() {
         fi
         keys+=(Return)
         ACTION="menu ${keys[*]}"
-        focus_key "$MAIN" "${keys[@]}"
+        focus_keys "$MAIN" "${keys[@]}"
     elif [ $roll -lt 86 ]; then
         rnd 256
         local index
         index=$(printf '%X' "$R")
         ACTION="load level $index"
-        focus_key "$MAIN" ctrl+l
+        focus_keys "$MAIN" ctrl+l
         local d
         d=$(dialog_named '^Select Level$')
         if [ -n "$d" ]; then
-            focus_key "$d" ctrl+a
+            focus_keys "$d" ctrl+a
             xdotool type --delay 10 "$index"
             xdotool key Return
         fi
     elif [ $roll -lt 90 ]; then
         ACTION="header"
-        focus_key "$MAIN" ctrl+h
+        focus_keys "$MAIN" ctrl+h
         local d n field
         d=$(dialog_named '^Header Properties$')
         if [ -n "$d" ]; then
             rnd 17
             field=$R
-            focus_key "$d" ctrl+a
+            focus_keys "$d" ctrl+a
             for n in $(seq "$field"); do xdotool key Tab; done
             rnd 40
             ACTION="header: box $field, $R"
@@ -288,7 +281,7 @@ step() {
     elif [ $roll -lt 98 ]; then
         pick ctrl+c ctrl+e ctrl+g ctrl+w ctrl+t ctrl+o ctrl+z ctrl+z ctrl+y ctrl+shift+z ctrl+b
         ACTION="shortcut $PICKED"
-        focus_key "$MAIN" "$PICKED"
+        focus_keys "$MAIN" "$PICKED"
     else
         rnd 900; local w=$((450 + R))
         rnd 700; local h=$((300 + R))
@@ -317,7 +310,7 @@ done
 ACTION="last save"
 save
 alive
-focus_key "$MAIN" ctrl+q
+focus_keys "$MAIN" ctrl+q
 wait_for_editor 100
 status=$?
 [ "$status" -eq 124 ] && fail "Ctrl+Q did not end the editor"

@@ -2,20 +2,21 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <set>
 #include <sstream>
 
 #include "catalogue/definitionfiles.h"
 #include "definitionwriter.h"
-#include "defsimage.h"
+#include "fixtures.h"
 #include "level/levelio.h"
 
 using namespace tarnloft;
 
 namespace {
 
-using defstest::LevelImage;
-using testrom::TempFolder;
+using testimage::LevelImage;
+using TempFolder = testimage::ScratchFolder;
 
 struct ToolRun {
     int Status = -1;
@@ -29,11 +30,6 @@ ToolRun RunTool(const std::vector<std::string>& args, const std::string& dataFol
     run.Out = out.str();
     run.Err = err.str();
     return run;
-}
-
-void WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
-    std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
 }
 
 // Definition files that know 5A (five bytes) and 10 (four bytes) and list levels 0 and 1.
@@ -64,20 +60,20 @@ TEST_P(CliTable, PrintsTheLinesAndExitsWithTheStatus) {
     WriteSmallDefinitions(folder);
     std::vector<uint8_t> image =
         LevelImage({"5A 01 02 03 04 FF FF", "5A 01 02 03 04 7B 01 02 03 FF FF", "FF FF", "FF FF"});
-    testrom::Put(image, defstest::TableOffset + 6 * 2 + 2, {0x7F});
-    defstest::PutPointer(image, defstest::TableOffset + 6 * 3, 0x1F0000);
-    WriteBytes(folder.File("game.smc"), image);
-    WriteBytes(folder.File("short.smc"), std::vector<uint8_t>(1000, 0xEA));
+    testimage::Put(image, testimage::TableRow(2) + 2, {0x7F});
+    testimage::PutPointer(image, testimage::TableRow(3), 0x1F0000);
+    testimage::WriteFile(folder.File("game.smc"), image);
+    testimage::WriteFile(folder.File("short.smc"), std::vector<uint8_t>(1000, 0xEA));
     std::vector<std::string> args;
     for (const std::string& a : c.Args)
         args.push_back(a == "IMAGE"   ? folder.File("game.smc")
                        : a == "SHORT" ? folder.File("short.smc")
-                       : a == "OUT"   ? std::string(folder.Path)
+                       : a == "OUT"   ? folder.Path()
                                       : a);
-    const ToolRun run = RunTool(args, folder.Path);
+    const ToolRun run = RunTool(args, folder.Path());
     EXPECT_EQ(run.Status, c.Status) << run.Err;
     std::string out = c.Out;
-    const std::string path = folder.Path;
+    const std::string path = folder.Path();
     for (size_t at = out.find("OUT"); at != std::string::npos; at = out.find("OUT", at + path.size()))
         out.replace(at, 3, path);
     EXPECT_EQ(run.Out, out);
@@ -143,8 +139,8 @@ TEST(DefsTool, BrokenDefinitionFileNamesFileAndLine) {
     TempFolder folder;
     WriteSmallDefinitions(folder);
     folder.Write("O4Data.dat", "10,\"Crate\",0,\"000 0 0\",0,445566\nZZ,\"Bad\",0,\"000 0 0\",0,445566\n");
-    WriteBytes(folder.File("game.smc"), LevelImage({"FF FF"}));
-    const ToolRun run = RunTool({"check", folder.File("game.smc")}, folder.Path);
+    testimage::WriteFile(folder.File("game.smc"), LevelImage({"FF FF"}));
+    const ToolRun run = RunTool({"check", folder.File("game.smc")}, folder.Path());
     EXPECT_EQ(run.Status, 2);
     EXPECT_NE(run.Err.find("O4Data.dat, line 2"), std::string::npos) << run.Err;
 }
@@ -155,9 +151,9 @@ TEST(DefsTool, InferKeepsExistingFieldsAndReportsContradictions) {
     // 10 is four bytes (as five, the record at 5 would lie below the level), 5A five.
     data.Write("O4Data.dat",
                "00,\"Special\",0,\"000 0 0\",0,010203\n5A,\"Ground, \"\"wide\"\"\",2,\"101 3 2\",1,445566\n");
-    WriteBytes(out.File("game.smc"), LevelImage({"10 01 02 33 5A 01 92 03 04 FF FF"}));
+    testimage::WriteFile(out.File("game.smc"), LevelImage({"10 01 02 33 5A 01 92 03 04 FF FF"}));
     const ToolRun run = RunTool(
-        {"infer", out.File("game.smc"), "--levels", "1", "--data", data.Path, "--out", out.Path}, ".");
+        {"infer", out.File("game.smc"), "--levels", "1", "--data", data.Path(), "--out", out.Path()}, ".");
     EXPECT_EQ(run.Status, 0) << run.Err;
     EXPECT_EQ(run.Out, "object 5A: 5 bytes in the image, 4 bytes in O4Data.dat\nwrote " +
                            out.File("O5Data.dat") + "\nwrote " + out.File("O4Data.dat") +

@@ -7,7 +7,7 @@
 #include <random>
 #include <set>
 
-#include "defsimage.h"
+#include "fixtures.h"
 #include "level/levelcheck.h"
 #include "level/streamwalk.h"
 #include "util/hex.h"
@@ -16,8 +16,7 @@ using namespace tarnloft;
 
 namespace {
 
-using defstest::LevelImage;
-using testrom::Bytes;
+using testimage::LevelImage;
 
 // A: reads with 5A and 6B both four bytes (FF at 8 ends the objects, one exit
 // whose later bytes are FF, FF) or both five (FF at 10, FF): either length of
@@ -37,43 +36,37 @@ std::string Summary(const tarnloft::Inference& inference) {
     return text;
 }
 
-tarnloft::Inference Infer(const std::vector<uint8_t>& image, int count) {
+tarnloft::Inference Infer(const std::vector<uint8_t>& image, int count,
+                          tarnloft::InferenceLimits limits = {}) {
     std::vector<tarnloft::LevelSource> levels;
     for (int i = 0; i < count; ++i) levels.push_back(tarnloft::FindLevel(image, i));
-    return tarnloft::InferLengths(image, levels);
+    return tarnloft::InferLengths(image, levels, limits);
 }
 
-struct InferCase {
-    const char* Name;
-    std::vector<std::string> Streams;
-    const char* Expected;
-};
-
-class InferTable : public testing::TestWithParam<InferCase> {};
-
-TEST_P(InferTable, FindsWhatTheStreamsAllow) {
-    const InferCase& c = GetParam();
-    EXPECT_EQ(Summary(Infer(LevelImage(c.Streams), int(c.Streams.size()))), c.Expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Streams, InferTable,
-    testing::Values(
+TEST(Inference, FindsWhatTheStreamsAllow) {
+    const struct {
+        const char* Name;
+        std::vector<std::string> Streams;
+        const char* Expected;
+    } cases[] = {
         // As four bytes, 04 would start a record whose screen byte FF lies below the level.
-        InferCase{"OnlyFiveBytesRead", {"5A 01 02 03 04 FF FF"}, "5A:5"},
+        {"only five bytes read", {"5A 01 02 03 04 FF FF"}, "5A:5"},
         // As five bytes, FF (at 5) would end the objects and 90 start an exit below the level.
-        InferCase{"OnlyFourBytesRead", {"5A 01 02 03 FF FF 90"}, "5A:4"},
-        InferCase{"OneLevelLeavesBothOpen", {BothOrNeither}, "5A:both 6B:both"},
-        InferCase{"TwoLevelsTogetherDecide", {BothOrNeither, SixBIsFive}, "5A:5 6B:5"},
-        InferCase{"NoLengthReconcilesTwoLevels",
-                  {"5A 01 02 03 04 FF FF", "5A 01 02 03 FF FF 90"},
-                  "5A:conflict level1"},
-        InferCase{"StreamRunsPastTheEnd", {"5A 01 02 03 04 FF FF", "6B 01 02"}, "5A:5 level1"},
+        {"only four bytes read", {"5A 01 02 03 FF FF 90"}, "5A:4"},
+        {"one level leaves both open", {BothOrNeither}, "5A:both 6B:both"},
+        {"two levels together decide", {BothOrNeither, SixBIsFive}, "5A:5 6B:5"},
+        {"no length reconciles two levels",
+         {"5A 01 02 03 04 FF FF", "5A 01 02 03 FF FF 90"},
+         "5A:conflict level1"},
+        {"a stream runs past the end", {"5A 01 02 03 04 FF FF", "6B 01 02"}, "5A:5 level1"},
         // The exit 01 FF FF FF FF does not end the list; the FF behind it does.
-        InferCase{"FFInsideAnExit", {"10 01 02 03 FF 01 FF FF FF FF FF"}, "10:4"},
-        InferCase{"SpecialAndEndAreNeverAsked", {"00 01 02 03 FF FF"}, ""},
-        InferCase{"UnusedNumberAfterTheEndIsNotCounted", {"FF FF 5A 01 02"}, ""}),
-    [](const testing::TestParamInfo<InferCase>& info) { return std::string(info.param.Name); });
+        {"FF inside an exit", {"10 01 02 03 FF 01 FF FF FF FF FF"}, "10:4"},
+        {"special and end are never asked", {"00 01 02 03 FF FF"}, ""},
+        {"an unused number after the end is not counted", {"FF FF 5A 01 02"}, ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Summary(Infer(LevelImage(c.Streams), int(c.Streams.size()))), c.Expected) << c.Name;
+}
 
 // Every level stops at a different number whose two lengths both read for a
 // long way: the search must give up within its limits, not hang.
@@ -84,47 +77,25 @@ TEST(Inference, AHugeSearchEndsWithinItsLimits) {
         for (int i = 0; i < 200; ++i) stream += HexPadded(uint8_t(1 + (level * 7 + i * 3) % 0x7E), 2) + " ";
         streams.push_back(stream + "FF FF");
     }
-    const std::vector<uint8_t> image = LevelImage(streams);
-    std::vector<tarnloft::LevelSource> levels;
-    for (int i = 0; i < 40; ++i) levels.push_back(tarnloft::FindLevel(image, i));
-    tarnloft::InferenceLimits limits;
-    limits.StepsPerSearch = 20000;
-    limits.TotalSteps = 200000;
-    const tarnloft::Inference inference = tarnloft::InferLengths(image, levels, limits);
+    const tarnloft::Inference inference = Infer(LevelImage(streams), 40, {20000, 200000});
     EXPECT_FALSE(inference.Numbers.empty());
     EXPECT_LT(inference.DecidedCount(), int(inference.Numbers.size()));
 }
 
-struct CheckCase {
-    const char* Name;
-    const char* Stream;
-    const char* Fault;  // empty when the level decodes
-};
-
-class CheckTable : public testing::TestWithParam<CheckCase> {};
-
-// 5A five bytes, 10 four bytes (testrom::Defs); 7B has no class.
-TEST_P(CheckTable, ReportsWhyALevelDoesNotDecode) {
-    const CheckCase& c = GetParam();
-    const std::vector<uint8_t> image = LevelImage({c.Stream});
-    const tarnloft::LevelVerdict verdict = tarnloft::CheckLevel(image, testrom::Defs(), 0);
-    EXPECT_EQ(verdict.Fault ? tarnloft::Describe(*verdict.Fault) : "", c.Fault);
+// 5A five bytes, 10 four bytes (fixture::MakeDefs); 7B has no class.
+TEST(Inference, CheckReportsWhyALevelDoesNotDecode) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"5A 01 02 03 04 10 01 02 33 FF 01 FF FF 03 04 FF", ""},
+        {"5A 01 02 03", "object 5A runs past the end of the image at file offset 0xC020D"},
+        {"10 01 02 03 FF 01 FF FF FF FF",
+         "the screen exit list runs past the end of the image at file offset 0xC0217"},
+        {"10 81 02 03 FF FF", "object 10 lies below the level at file offset 0xC020D"}};
+    for (const auto& [stream, fault] : cases) {
+        const tarnloft::LevelVerdict verdict =
+            tarnloft::CheckLevel(LevelImage({stream}), fixture::MakeDefs(), 0);
+        EXPECT_EQ(verdict.Fault ? tarnloft::Describe(*verdict.Fault) : "", fault) << stream;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Streams, CheckTable,
-    testing::Values(CheckCase{"Decodes", "5A 01 02 03 04 10 01 02 33 FF 01 FF FF 03 04 FF", ""},
-                    CheckCase{"RecordPastTheEnd", "5A 01 02 03",
-                              "object 5A runs past the end of the image at file offset 0xC020D"},
-                    CheckCase{"ExitListPastTheEnd", "10 01 02 03 FF 01 FF FF FF FF",
-                              "the screen exit list runs past the end of the image at file offset 0xC0217"},
-                    CheckCase{"ObjectBelowTheLevel", "10 81 02 03 FF FF",
-                              "object 10 lies below the level at file offset 0xC020D"}),
-    [](const testing::TestParamInfo<CheckCase>& info) { return std::string(info.param.Name); });
-
-}  // namespace
-
-namespace {
 
 // Whether every stream reads to its end with these lengths.
 bool AllRead(const std::vector<uint8_t>& image, const std::vector<LevelSource>& levels,

@@ -51,6 +51,38 @@ std::vector<bool> KeepAgreeingStreams(LengthSolver& solver, const Streams& strea
     return kept;
 }
 
+using Kinds = std::array<std::optional<Finding>, 256>;
+
+// With a first reading found: a number is settled when no reading exists
+// with its other length.
+void SettleNumbers(LengthSolver& solver, const std::vector<bool>& active, int64_t totalSteps, Kinds& kinds) {
+    const LengthTable first = solver.Lengths();
+    for (int n = 1; n < 0xFF; ++n) {
+        if (first[n] == 0 || kinds[n]) continue;
+        if (solver.TotalSteps() > totalSteps) {
+            kinds[n] = Finding::TooLarge;
+            continue;
+        }
+        const uint8_t number = static_cast<uint8_t>(n);
+        switch (solver.Solve(active, {{number, OtherLength(first[n])}})) {
+            case LengthSolver::Outcome::None:
+                kinds[n] = Finding::Decided;
+                break;
+            case LengthSolver::Outcome::TooLarge:
+                kinds[n] = Finding::TooLarge;
+                break;
+            case LengthSolver::Outcome::Found:
+                // Every number that this reading takes otherwise is open too.
+                for (int m = 1; m < 0xFF; ++m) {
+                    const uint8_t other = solver.Lengths()[m];
+                    if (other != 0 && other != first[m]) kinds[m] = Finding::BothFit;
+                }
+                kinds[n] = Finding::BothFit;
+                break;
+        }
+    }
+}
+
 }  // namespace
 
 int Inference::DecidedCount() const {
@@ -81,38 +113,14 @@ Inference InferLengths(const ImageBytes& image, const std::vector<LevelSource>& 
         outcome = solver.Solve(active, {});
     }
 
-    std::array<std::optional<Finding>, 256> kinds{};
+    Kinds kinds{};
     const LengthTable first = solver.Lengths();
     result.CutShort = outcome == LengthSolver::Outcome::TooLarge;
     if (outcome == LengthSolver::Outcome::TooLarge) {
         for (int n = 1; n < 0xFF; ++n)
             if (solver.Guessed()[n]) kinds[n] = Finding::TooLarge;
     } else if (outcome == LengthSolver::Outcome::Found) {
-        // A number is settled when no reading exists with its other length.
-        for (int n = 1; n < 0xFF; ++n) {
-            if (first[n] == 0 || kinds[n]) continue;
-            if (solver.TotalSteps() > limits.TotalSteps) {
-                kinds[n] = Finding::TooLarge;
-                continue;
-            }
-            const uint8_t number = static_cast<uint8_t>(n);
-            switch (solver.Solve(active, {{number, OtherLength(first[n])}})) {
-                case LengthSolver::Outcome::None:
-                    kinds[n] = Finding::Decided;
-                    break;
-                case LengthSolver::Outcome::TooLarge:
-                    kinds[n] = Finding::TooLarge;
-                    break;
-                case LengthSolver::Outcome::Found:
-                    // Every number that this reading takes otherwise is open too.
-                    for (int m = 1; m < 0xFF; ++m) {
-                        const uint8_t other = solver.Lengths()[m];
-                        if (other != 0 && other != first[m]) kinds[m] = Finding::BothFit;
-                    }
-                    kinds[n] = Finding::BothFit;
-                    break;
-            }
-        }
+        SettleNumbers(solver, active, limits.TotalSteps, kinds);
     }
     for (size_t i : disagreeing)
         for (uint8_t number : NumbersRead(image, first, streams.Starts[i]))

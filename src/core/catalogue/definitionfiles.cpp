@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <tuple>
 
 #include "catalogue/freespacefile.h"
 #include "catalogue/recordfile.h"
@@ -58,88 +59,80 @@ std::optional<std::string> ReadObjectRecord(const RecordReader& r, ByteClass byt
     return std::nullopt;
 }
 
+std::optional<std::string> ReadSpecialRecord(const RecordReader& r, Catalogues& defs) {
+    std::string e;
+    auto number = r.Hex(0, SpecialCount - 1, "special number", e);
+    if (!number) return e;
+    auto width = r.Decimal(2, 0, 255, "width", e);
+    if (!width) return e;
+    auto height = r.Decimal(3, 0, 255, "height", e);
+    if (!height) return e;
+    auto cross = r.CrossSection(4, e);
+    if (!cross) return e;
+    auto colour = r.Colour(5, e);
+    if (!colour) return e;
+    SpecialObjectDef& def = defs.SpecialObjectDefs[*number];
+    def.Name = r.Text(1);
+    def.Width = static_cast<uint8_t>(*width);
+    def.Height = static_cast<uint8_t>(*height);
+    def.CrossSection = *cross;
+    def.Colour = *colour;
+    return std::nullopt;
+}
+
+std::optional<std::string> ReadSpriteRecord(const RecordReader& r, Catalogues& defs) {
+    std::string e;
+    auto number = r.Hex(0, SpriteCount - 1, "sprite number", e);
+    if (!number) return e;
+    auto colour = r.Colour(2, e);
+    if (!colour) return e;
+    defs.SpriteDefs[*number].Name = r.Text(1);
+    defs.SpriteDefs[*number].Colour = *colour;
+    return std::nullopt;
+}
+
+std::optional<std::string> ReadLevelRecord(const RecordReader& r, Catalogues& defs) {
+    int64_t index = 0;
+    if (auto e = AppendListItem(r, LevelCount - 1, "level index", defs.DestinationLevels, &index)) return e;
+    defs.LevelNames[index] = r.Text(1);
+    return std::nullopt;
+}
+
 }  // namespace
 
 DefinitionLoad LoadDefinitionFiles(const std::string& folder) {
     DefinitionLoad result;
     Catalogues& defs = result.Defs;
+    // In this order: a number that both object files define takes the
+    // four-byte record's fields.
+    const std::tuple<const char*, size_t, RecordHandler> files[] = {
+        {"O5Data.dat", 5,
+         [&defs](const RecordReader& r) { return ReadObjectRecord(r, ByteClass::FiveByte, false, defs); }},
+        {"O4Data.dat", 6,
+         [&defs](const RecordReader& r) { return ReadObjectRecord(r, ByteClass::FourByte, true, defs); }},
+        {"O4SData.dat", 6, [&defs](const RecordReader& r) { return ReadSpecialRecord(r, defs); }},
+        {"SpriteData.dat", 3, [&defs](const RecordReader& r) { return ReadSpriteRecord(r, defs); }},
+        {"LevelList.dat", 2, [&defs](const RecordReader& r) { return ReadLevelRecord(r, defs); }},
+        {"EntranceTypes.dat", 2, [&defs](const RecordReader& r) {
+             return AppendListItem(r, 0xFF, "entrance type", defs.EntranceTypes, nullptr);
+         }}};
     std::optional<std::string> error;
-
-    error = ReadRecords(folder, "O5Data.dat", 5, [&defs](const RecordReader& r) {
-        return ReadObjectRecord(r, ByteClass::FiveByte, false, defs);
-    });
-    if (!error) {
-        error = ReadRecords(folder, "O4Data.dat", 6, [&defs](const RecordReader& r) {
-            return ReadObjectRecord(r, ByteClass::FourByte, true, defs);
-        });
-    }
-    if (!error) {
-        // Object 0 is always the special object and 0xFF always ends the list.
-        defs.ObjectDefs[0].ByteCount = ByteClass::Special;
-        defs.ObjectDefs[0].SizeMode = 0;
-        defs.ObjectDefs[0xFF].ByteCount = ByteClass::EndOfList;
-        error = ReadRecords(folder, "O4SData.dat", 6,
-                            [&defs](const RecordReader& r) -> std::optional<std::string> {
-                                std::string e;
-                                auto number = r.Hex(0, SpecialCount - 1, "special number", e);
-                                if (!number) return e;
-                                auto width = r.Decimal(2, 0, 255, "width", e);
-                                if (!width) return e;
-                                auto height = r.Decimal(3, 0, 255, "height", e);
-                                if (!height) return e;
-                                auto cross = r.CrossSection(4, e);
-                                if (!cross) return e;
-                                auto colour = r.Colour(5, e);
-                                if (!colour) return e;
-                                SpecialObjectDef& def = defs.SpecialObjectDefs[*number];
-                                def.Name = r.Text(1);
-                                def.Width = static_cast<uint8_t>(*width);
-                                def.Height = static_cast<uint8_t>(*height);
-                                def.CrossSection = *cross;
-                                def.Colour = *colour;
-                                return std::nullopt;
-                            });
-    }
-    if (!error) {
-        error = ReadRecords(folder, "SpriteData.dat", 3,
-                            [&defs](const RecordReader& r) -> std::optional<std::string> {
-                                std::string e;
-                                auto number = r.Hex(0, SpriteCount - 1, "sprite number", e);
-                                if (!number) return e;
-                                auto colour = r.Colour(2, e);
-                                if (!colour) return e;
-                                defs.SpriteDefs[*number].Name = r.Text(1);
-                                defs.SpriteDefs[*number].Colour = *colour;
-                                return std::nullopt;
-                            });
-    }
-    if (!error) {
-        error = ReadRecords(
-            folder, "LevelList.dat", 2, [&defs](const RecordReader& r) -> std::optional<std::string> {
-                int64_t index = 0;
-                if (auto e = AppendListItem(r, LevelCount - 1, "level index", defs.DestinationLevels, &index))
-                    return e;
-                defs.LevelNames[index] = r.Text(1);
-                return std::nullopt;
-            });
-    }
-    if (!error) {
-        error = ReadRecords(folder, "EntranceTypes.dat", 2, [&defs](const RecordReader& r) {
-            return AppendListItem(r, 0xFF, "entrance type", defs.EntranceTypes, nullptr);
-        });
-    }
-
+    for (const auto& [name, fields, reader] : files)
+        if (!error) error = ReadRecords(folder, name, fields, reader);
     if (!error) {
         FreeSpaceLoad freeSpace = LoadFreeSpace(folder);
         if (!freeSpace.Ok) error = freeSpace.Error;
         defs.FreeSpace = std::move(freeSpace.Ranges);
     }
-
     if (error) {
         result.Error = *error;
         result.Defs = Catalogues{};
         return result;
     }
+    // Object 0 is always the special object and 0xFF always ends the list.
+    defs.ObjectDefs[0].ByteCount = ByteClass::Special;
+    defs.ObjectDefs[0].SizeMode = 0;
+    defs.ObjectDefs[0xFF].ByteCount = ByteClass::EndOfList;
     result.Ok = true;
     return result;
 }

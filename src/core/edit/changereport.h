@@ -12,6 +12,17 @@
 
 namespace tarnloft {
 
+// How an operation takes part in the undo history. Every Editor operation
+// declares its role where it runs; the history follows the declaration.
+enum class StepRole {
+    None,      // changes the view, the tool or the selection only: never a step
+    Edit,      // a change of the level is one step, named by the report's StepName
+    Typing,    // as Edit; typing into one box of one exit folds into one step
+    Pointer,   // press, move, release: a drag from press to release is one step
+    NewLevel,  // replaces the level (a load, a new session): the history starts afresh
+    Restore,   // puts back one side of a step (undo, redo): no step of its own
+};
+
 // The popup list on the surface: shown at (Left, Top) with these lines, or closed.
 struct PopupFeedback {
     bool Shown = false;
@@ -44,17 +55,21 @@ struct ExitFieldText {
 };
 
 struct ChangeReport {
+    // The operation's place in the history, declared where it runs.
+    StepRole Role = StepRole::None;
+    std::string StepName;  // "Move", "Create Exit", ...: the step a change of the level makes
+
     // What changed, found by the editor's Settle step by comparing before and after.
-    bool LevelChanged = false;      // entries, exits or header bytes (one step of a history)
+    bool LevelChanged = false;      // entries, exits or header bytes
+    bool LevelReplaced = false;     // another level (or a restored one) took the old one's place
     bool SelectionChanged = false;  // SelectedObject or SelectedScreenExit
-    bool ViewChanged = false;       // zoom, scroll positions, toggles or surface size
-    bool ExitsChanged = false;      // the exit list or the selected exit
+    bool ViewChanged = false;       // zoom, scroll bars, toggles or surface size: menu ticks
+    bool ModeChanged = false;       // Screen Exit mode switched: the exit frame and its menu tick
 
     // What the window must show again.
     bool PictureChanged = false;   // redraw the picture and refresh the side panels
     bool ScrollChanged = false;    // scroll values or ranges changed: sync the bars
     bool ExitInfoChanged = false;  // refill the Screen Exit Editor's boxes
-    bool ModeChanged = false;      // Screen Exit mode switched: frame and menu tick
 
     MessageList Messages;  // show in order
     PointerFeedback Pointer;

@@ -14,6 +14,19 @@ namespace tarnloft {
 
 namespace {
 
+const char* const SpecialNudgeTitle = "Tarnloft - Subtle nudge towards feature usage";
+const char* const SpecialNudgeText =
+    "You should add special objects using the options below with the prefix 'S'";
+const char* const NoSelectionTitle = "Tarnloft - User error";
+const char* const NoSelectionText = "Please select an object before attempting to add one";
+// The terminator's number: an entry of it would end the stream on saving and be lost.
+const char* const EndOfListTitle = "Tarnloft - User error";
+const char* const EndOfListText =
+    "Object FF marks the end of the object list and cannot be added as an object.";
+const char* const LastEntryTitle = "Tarnloft - Stopping crashes before they happen";
+const char* const LastEntryText =
+    "Cannot delete every object in level.\r\n(It wouldn't have anything to hold it up, and it'd fall down)";
+
 inline constexpr int LastEntryValue = SpriteEntryBase + 511;
 
 LevelObject NewEntry(const Catalogues& defs, int value) {
@@ -42,9 +55,9 @@ bool RemoveSelected(EditorState& state, ChangeReport& report) {
         report.Messages.push_back(Message{LastEntryTitle, LastEntryText});
         return false;
     }
-    // The selection is in range: the editor settles it after every operation.
+    // The selection is in range (the editor settles it after every operation),
+    // and afterwards the editor pulls it back onto the last entry if need be.
     level.LevelObjects.erase(level.LevelObjects.begin() + level.SelectedObject);
-    if (level.SelectedObject > level.LastObjectIndex()) level.SelectedObject = level.LastObjectIndex();
     // The popup's lines name entries that may have moved.
     ClosePopup(state, report);
     return true;
@@ -53,15 +66,6 @@ bool RemoveSelected(EditorState& state, ChangeReport& report) {
 // Scroll position that centres tile `tile` on a surface `pixels` wide; ties to even.
 int CentredScroll(int tile, int pixels, int zoom) {
     return RoundHalfEven(tile - static_cast<double>(pixels) / (2.0 * (zoom > 0 ? zoom : 1)));
-}
-
-void SetScroll(ScrollBarState& bar, int value, ChangeReport& report) {
-    // A bar whose maximum lies below 0 is disabled and stays at 0.
-    value = std::max(0, std::min(value, bar.Maximum));
-    if (SetScrollValue(bar, value)) {
-        report.ScrollChanged = true;
-        report.PictureChanged = true;
-    }
 }
 
 }  // namespace
@@ -117,18 +121,17 @@ void ClearLevel(EditorState& state, ChangeReport& report) {
     const LevelObject survivor =
         level.SelectedObject == 0 ? level.LevelObjects.back() : level.LevelObjects.front();
     level.LevelObjects.assign(1, survivor);
-    level.SelectedObject = 0;
     ClosePopup(state, report);
     report.PictureChanged = true;
 }
 
-void GotoObject(EditorState& state, ChangeReport& report) {
+void GotoObject(EditorState& state, ChangeReport&) {
     LevelModel& level = state.Level;
     ViewState& view = state.View;
-    if (level.LastObjectIndex() < 0) return;
+    if (!level.HoldsEntry(level.SelectedObject)) return;
     const LevelObject& entry = level.LevelObjects[level.SelectedObject];
-    SetScroll(view.H, CentredScroll(entry.X, view.SurfaceWidth, view.Zoom), report);
-    SetScroll(view.V, CentredScroll(entry.Y, view.SurfaceHeight, view.Zoom), report);
+    SetScrollValue(view.H, CentredScroll(entry.X, view.SurfaceWidth, view.Zoom));
+    SetScrollValue(view.V, CentredScroll(entry.Y, view.SurfaceHeight, view.Zoom));
 }
 
 void NextObject(EditorState& state, ChangeReport& report) {
@@ -145,18 +148,13 @@ void PreviousObject(EditorState& state, ChangeReport& report) {
     report.PictureChanged = true;
 }
 
-void ArrowKey(EditorState& state, ArrowDirection direction, ChangeReport& report) {
+void ArrowKey(EditorState& state, ArrowDirection direction, ChangeReport&) {
     ViewState& view = state.View;
     const bool horizontal = direction == ArrowDirection::Left || direction == ArrowDirection::Right;
     const int step = (direction == ArrowDirection::Left || direction == ArrowDirection::Up) ? -1 : 1;
     ScrollBarState& bar = horizontal ? view.H : view.V;
-    const int target = bar.Value + step;
-    // At either end of the range the key does nothing.
-    if (target < 0 || target > bar.Maximum) return;
-    if (SetScrollValue(bar, target)) {
-        report.ScrollChanged = true;
-        report.PictureChanged = true;
-    }
+    // At either end of the range the position stays where it is.
+    SetScrollValue(bar, bar.Value + step);
 }
 
 }  // namespace tarnloft

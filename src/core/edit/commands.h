@@ -10,20 +10,6 @@
 
 namespace tarnloft {
 
-// Title and text of the messages these commands report.
-inline constexpr const char* SpecialNudgeTitle = "Tarnloft - Subtle nudge towards feature usage";
-inline constexpr const char* SpecialNudgeText =
-    "You should add special objects using the options below with the prefix 'S'";
-inline constexpr const char* NoSelectionTitle = "Tarnloft - User error";
-inline constexpr const char* NoSelectionText = "Please select an object before attempting to add one";
-// The terminator's number: an entry of it would end the stream on saving and be lost.
-inline constexpr const char* EndOfListTitle = "Tarnloft - User error";
-inline constexpr const char* EndOfListText =
-    "Object FF marks the end of the object list and cannot be added as an object.";
-inline constexpr const char* LastEntryTitle = "Tarnloft - Stopping crashes before they happen";
-inline constexpr const char* LastEntryText =
-    "Cannot delete every object in level.\r\n(It wouldn't have anything to hold it up, and it'd fall down)";
-
 // "&Create": selectedEntryValue is the value of the selected catalogue line
 // (0..255 object, 256..511 special, 512..1023 sprite), nullopt when no line
 // is selected.

@@ -25,7 +25,6 @@ struct Editor::Before {
     int SurfaceWidth = 0, SurfaceHeight = 0;
     ViewToggles Toggles;
     bool ExitMode = false;
-    bool ExitEditorEnabled = false;
 
     explicit Before(const EditorState& s)
         : Entries(s.Level.LevelObjects),
@@ -39,8 +38,7 @@ struct Editor::Before {
           SurfaceWidth(s.View.SurfaceWidth),
           SurfaceHeight(s.View.SurfaceHeight),
           Toggles(s.View.Toggles),
-          ExitMode(s.InScreenExitMode()),
-          ExitEditorEnabled(s.Tool.ExitEditorEnabled) {}
+          ExitMode(s.InScreenExitMode()) {}
 };
 
 namespace {
@@ -50,9 +48,17 @@ bool SameBar(const ScrollBarState& a, const ScrollBarState& b) {
 }
 
 bool SameToggles(const ViewToggles& a, const ViewToggles& b) {
-    return a.CrossSection == b.CrossSection && a.ScreenExitMode == b.ScreenExitMode &&
-           a.SmallGrid == b.SmallGrid && a.Transparent == b.Transparent && a.Stationary == b.Stationary &&
-           a.OutOfBounds == b.OutOfBounds && a.SeparateObjects == b.SeparateObjects;
+    return a.CrossSection == b.CrossSection && a.SmallGrid == b.SmallGrid && a.Transparent == b.Transparent &&
+           a.Stationary == b.Stationary && a.OutOfBounds == b.OutOfBounds &&
+           a.SeparateObjects == b.SeparateObjects;
+}
+
+// The step a pointer operation belongs to: a middle press's copy, or the
+// drag in progress from the press that opens it to the release.
+std::string PointerStepName(MouseButton pressed, PointerMode mode) {
+    if (pressed == MouseButton::Middle) return "Copy";
+    if (mode == PointerMode::Moving) return "Move";
+    return IsDrag(mode) ? "Resize" : "";
 }
 
 }  // namespace
@@ -60,26 +66,33 @@ bool SameToggles(const ViewToggles& a, const ViewToggles& b) {
 Editor::Editor(const Catalogues& defs, EditorState start) : defs_(defs) { Reset(std::move(start)); }
 
 template <typename Step>
-ChangeReport Editor::Run(Step&& step) {
+ChangeReport Editor::Run(StepRole role, std::string stepName, Step&& step) {
     const Before before(state_);
     ChangeReport report;
+    report.Role = role;
+    report.StepName = std::move(stepName);
     step(report);
     Settle(before, report);
     return report;
 }
 
+std::string Editor::ForMode(const char* objects, const char* exits) const {
+    return state_.InScreenExitMode() ? exits : objects;
+}
+
 void Editor::Settle(const Before& before, ChangeReport& report) {
     LevelModel& level = state_.Level;
     ViewState& view = state_.View;
-    // Operations that replace the level (Reset, AdoptLevel, Restore) say so
-    // before settling; everything is then derived afresh.
-    const bool replaced = report.LevelChanged;
-    const bool contentChanged =
-        replaced || before.Entries != level.LevelObjects || before.Exits != level.ScreenExits;
-    report.ViewChanged = before.Zoom != view.Zoom || !SameBar(before.H, view.H) ||
-                         !SameBar(before.V, view.V) || before.SurfaceWidth != view.SurfaceWidth ||
-                         before.SurfaceHeight != view.SurfaceHeight ||
-                         !SameToggles(before.Toggles, view.Toggles);
+    // Operations that replace the level (Reset, AdoptLevel, Restore) say so;
+    // everything is then derived afresh.
+    const bool replaced = report.LevelReplaced;
+    const bool entriesDiffer = before.Entries != level.LevelObjects || before.Exits != level.ScreenExits;
+    const bool contentChanged = replaced || entriesDiffer;
+    const bool scrollChanged = !SameBar(before.H, view.H) || !SameBar(before.V, view.V);
+    const bool viewMoved = before.Zoom != view.Zoom || before.H.Value != view.H.Value ||
+                           before.V.Value != view.V.Value || before.SurfaceWidth != view.SurfaceWidth ||
+                           before.SurfaceHeight != view.SurfaceHeight;
+    report.ViewChanged = viewMoved || scrollChanged || !SameToggles(before.Toggles, view.Toggles);
 
     // Byte counters follow from what the streams will hold.
     if (contentChanged) {
@@ -90,141 +103,144 @@ void Editor::Settle(const Before& before, ChangeReport& report) {
     level.SelectedObject = std::clamp(level.SelectedObject, 0, std::max(0, level.LastObjectIndex()));
     level.SelectedScreenExit =
         level.ScreenExits.empty() ? -1 : std::clamp(level.SelectedScreenExit, 0, level.LastScreenExit());
-    // The items in view follow from the view and the entries.
+    // The items in view follow from the view and the entries; the bars and
+    // the picture follow the view.
     if (contentChanged || report.ViewChanged) RebuildVisibleList(view, level);
-    // Whatever refreshes the panels shows the selected exit, which enables its editor.
-    if ((report.PictureChanged || report.ExitInfoChanged) && level.SelectedScreenExit >= 0)
-        state_.Tool.ExitEditorEnabled = true;
+    report.ScrollChanged = report.ScrollChanged || scrollChanged;
+    report.PictureChanged = report.PictureChanged || viewMoved;
+    // A still pointer's label names what lies under it now.
+    if (contentChanged || report.ViewChanged) RefreshHoverLabel(state_, defs_, replaced, report);
 
-    report.LevelChanged = contentChanged || before.Header != level.HeaderBytes;
+    report.LevelChanged = entriesDiffer || before.Header != level.HeaderBytes;
     report.SelectionChanged = report.SelectionChanged || before.SelectedObject != level.SelectedObject ||
                               before.SelectedScreenExit != level.SelectedScreenExit;
-    report.ExitsChanged =
-        before.Exits != level.ScreenExits || before.SelectedScreenExit != level.SelectedScreenExit;
-    report.ModeChanged = before.ExitMode != state_.InScreenExitMode() ||
-                         before.ExitEditorEnabled != state_.Tool.ExitEditorEnabled ||
-                         before.Toggles.ScreenExitMode != view.Toggles.ScreenExitMode;
+    report.ModeChanged = before.ExitMode != state_.InScreenExitMode();
 }
 
 ChangeReport Editor::Reset(EditorState state) {
-    return Run([&](ChangeReport& report) {
+    return Run(StepRole::NewLevel, "", [&](ChangeReport& report) {
         state_ = std::move(state);
-        report.LevelChanged = report.SelectionChanged = true;
-        report.PictureChanged = report.ScrollChanged = true;
+        report.LevelReplaced = report.SelectionChanged = true;
+        report.PictureChanged = report.ScrollChanged = report.ExitInfoChanged = true;
     });
 }
 
 ChangeReport Editor::AdoptLevel(LevelModel level) {
-    return Run([&](ChangeReport& report) {
+    return Run(StepRole::NewLevel, "", [&](ChangeReport& report) {
         state_.Level = std::move(level);
         // Popup lines name entries of the level that was on screen.
         state_.Tool.PopupLines.clear();
         ClosePopup(state_, report);
-        report.LevelChanged = true;
+        report.LevelReplaced = true;
         report.PictureChanged = true;
     });
 }
 
 ChangeReport Editor::SetHeader(const HeaderBytesArray& bytes) {
-    return Run([&](ChangeReport&) { state_.Level.HeaderBytes = bytes; });
+    return Run(StepRole::Edit, "Edit Header", [&](ChangeReport&) { state_.Level.HeaderBytes = bytes; });
 }
 
 ChangeReport Editor::MoveHome(const LevelModel& moved) {
-    return Run([&](ChangeReport& r) {
+    return Run(StepRole::None, "", [&](ChangeReport& r) {
         KeepHome(state_.Level, moved);
         r.PictureChanged = true;  // the byte counters show the new rooms
     });
 }
 
 ChangeReport Editor::Press(MouseButton button, double x, double y) {
-    return Run([&](ChangeReport& r) { MousePress(state_, defs_, button, x, y, r); });
+    return Run(StepRole::Pointer, "", [&](ChangeReport& r) {
+        MousePress(state_, defs_, button, x, y, r);
+        r.StepName = PointerStepName(button, state_.Tool.Mode);
+    });
 }
 
 ChangeReport Editor::Move(MouseButton held, double x, double y) {
-    return Run([&](ChangeReport& r) { MouseMove(state_, defs_, held, x, y, r); });
+    return Run(StepRole::Pointer, "", [&](ChangeReport& r) {
+        MouseMove(state_, defs_, held, x, y, r);
+        r.StepName = PointerStepName(MouseButton::None, state_.Tool.Mode);
+    });
 }
 
 ChangeReport Editor::Release() {
-    return Run([&](ChangeReport& r) { MouseRelease(state_, r); });
+    return Run(StepRole::Pointer, "", [&](ChangeReport& r) { MouseRelease(state_, r); });
 }
 
 ChangeReport Editor::ChoosePopupLine(int line) {
-    return Run([&](ChangeReport& r) { PopupChoice(state_, line, r); });
+    return Run(StepRole::Edit, "Bring to Front", [&](ChangeReport& r) { PopupChoice(state_, line, r); });
 }
 
 ChangeReport Editor::Create(std::optional<int> catalogueValue) {
-    return Run([&](ChangeReport& r) { CreateItem(state_, defs_, catalogueValue, r); });
+    return Run(StepRole::Edit, ForMode("Create", "Create Exit"),
+               [&](ChangeReport& r) { CreateItem(state_, defs_, catalogueValue, r); });
 }
 
 ChangeReport Editor::Remove() {
-    return Run([&](ChangeReport& r) { RemoveItem(state_, r); });
+    return Run(StepRole::Edit, ForMode("Remove", "Remove Exit"),
+               [&](ChangeReport& r) { RemoveItem(state_, r); });
 }
 
 ChangeReport Editor::Clear() {
-    return Run([&](ChangeReport& r) { ClearLevel(state_, r); });
+    return Run(StepRole::Edit, ForMode("Clear", "Clear Exits"),
+               [&](ChangeReport& r) { ClearLevel(state_, r); });
 }
 
 ChangeReport Editor::Goto() {
-    return Run([&](ChangeReport& r) { GotoObject(state_, r); });
+    return Run(StepRole::None, "", [&](ChangeReport& r) { GotoObject(state_, r); });
 }
 
 ChangeReport Editor::Next() {
-    return Run([&](ChangeReport& r) { NextObject(state_, r); });
+    return Run(StepRole::None, "", [&](ChangeReport& r) { NextObject(state_, r); });
 }
 
 ChangeReport Editor::Previous() {
-    return Run([&](ChangeReport& r) { PreviousObject(state_, r); });
+    return Run(StepRole::None, "", [&](ChangeReport& r) { PreviousObject(state_, r); });
 }
 
 ChangeReport Editor::Arrow(ArrowDirection direction) {
-    return Run([&](ChangeReport& r) { ArrowKey(state_, direction, r); });
+    return Run(StepRole::None, "", [&](ChangeReport& r) { ArrowKey(state_, direction, r); });
 }
 
 ChangeReport Editor::ToggleScreenExitMode() {
-    return Run([&](ChangeReport& r) { tarnloft::ToggleScreenExitMode(state_, r); });
+    return Run(StepRole::None, "", [&](ChangeReport& r) { tarnloft::ToggleScreenExitMode(state_, r); });
 }
 
 ChangeReport Editor::MoveExit(ArrowDirection direction) {
-    return Run([&](ChangeReport& r) { tarnloft::MoveExit(state_, direction, r); });
+    return Run(StepRole::Edit, "Move Exit",
+               [&](ChangeReport& r) { tarnloft::MoveExit(state_, direction, r); });
 }
 
 ChangeReport Editor::ExitNext() {
-    return Run([&](ChangeReport& r) { tarnloft::ExitNext(state_, r); });
+    return Run(StepRole::None, "", [&](ChangeReport& r) { tarnloft::ExitNext(state_, r); });
 }
 
 ChangeReport Editor::ExitPrevious() {
-    return Run([&](ChangeReport& r) { tarnloft::ExitPrevious(state_, r); });
+    return Run(StepRole::None, "", [&](ChangeReport& r) { tarnloft::ExitPrevious(state_, r); });
 }
 
 ChangeReport Editor::ExitGoto() {
-    return Run([&](ChangeReport& r) { tarnloft::ExitGoto(state_, r); });
+    return Run(StepRole::None, "", [&](ChangeReport& r) { tarnloft::ExitGoto(state_, r); });
 }
 
 ChangeReport Editor::StoreExitField(ExitField field, const std::string& text) {
-    return Run([&](ChangeReport& r) { tarnloft::StoreExitField(state_, field, text, r); });
+    return Run(StepRole::Typing, "Edit Exit",
+               [&](ChangeReport& r) { tarnloft::StoreExitField(state_, field, text, r); });
 }
 
 ChangeReport Editor::PickExitValue(ExitField field, int value) {
-    return Run([&](ChangeReport& r) { tarnloft::PickExitValue(state_, field, value, r); });
+    return Run(StepRole::Edit, "Edit Exit",
+               [&](ChangeReport& r) { tarnloft::PickExitValue(state_, field, value, r); });
 }
 
 void Editor::LayoutStep(const LayoutInput& input, ChangeReport& report) {
-    const int width = state_.View.SurfaceWidth, height = state_.View.SurfaceHeight;
     report.Layout = LayoutPass(input, state_.View, state_.Level);
-    if (report.Layout->Skipped) return;
-    report.ScrollChanged = true;  // the ranges follow the surface size
-    // The picture follows the surface size and the scroll positions.
-    if (report.Layout->ScrollChanged || width != state_.View.SurfaceWidth ||
-        height != state_.View.SurfaceHeight)
-        report.PictureChanged = true;
 }
 
 ChangeReport Editor::Layout(const LayoutInput& input) {
-    return Run([&](ChangeReport& r) { LayoutStep(input, r); });
+    return Run(StepRole::None, "", [&](ChangeReport& r) { LayoutStep(input, r); });
 }
 
 ChangeReport Editor::Zoom(int zoom, const LayoutInput& input) {
-    return Run([&](ChangeReport& r) {
+    return Run(StepRole::None, "", [&](ChangeReport& r) {
         ZoomTo(state_.View, zoom);
         LayoutStep(input, r);
         // The picture persists between paints, so it is rebuilt for the new zoom at once.
@@ -233,21 +249,21 @@ ChangeReport Editor::Zoom(int zoom, const LayoutInput& input) {
 }
 
 ChangeReport Editor::ToggleOutOfBounds(const LayoutInput& input) {
-    return Run([&](ChangeReport& r) {
+    return Run(StepRole::None, "", [&](ChangeReport& r) {
         tarnloft::ToggleOutOfBounds(state_.View);
         LayoutStep(input, r);
     });
 }
 
 ChangeReport Editor::ToggleSeparateObjects(const LayoutInput& input) {
-    return Run([&](ChangeReport& r) {
+    return Run(StepRole::None, "", [&](ChangeReport& r) {
         state_.View.Toggles.SeparateObjects = !state_.View.Toggles.SeparateObjects;
         LayoutStep(input, r);
     });
 }
 
 ChangeReport Editor::Toggle(ViewToggle toggle) {
-    return Run([&](ChangeReport& r) {
+    return Run(StepRole::None, "", [&](ChangeReport& r) {
         ViewToggles& t = state_.View.Toggles;
         bool& value = toggle == ViewToggle::CrossSection  ? t.CrossSection
                       : toggle == ViewToggle::SmallGrid   ? t.SmallGrid
@@ -259,54 +275,46 @@ ChangeReport Editor::Toggle(ViewToggle toggle) {
 }
 
 ChangeReport Editor::ScrollTo(bool horizontal, int value) {
-    return Run([&](ChangeReport& r) {
-        if (SetScrollValue(horizontal ? state_.View.H : state_.View.V, value)) r.PictureChanged = true;
-    });
+    return Run(StepRole::None, "",
+               [&](ChangeReport&) { SetScrollValue(horizontal ? state_.View.H : state_.View.V, value); });
 }
 
 ChangeReport Editor::WheelScroll(int columns, int rows) {
-    return Run([&](ChangeReport& r) {
-        const bool h = columns != 0 && ScrollWithin(state_.View.H, state_.View.H.Value + columns);
-        const bool v = rows != 0 && ScrollWithin(state_.View.V, state_.View.V.Value + rows);
-        if (h || v) r.ScrollChanged = r.PictureChanged = true;
+    return Run(StepRole::None, "", [&](ChangeReport&) {
+        if (columns != 0) SetScrollValue(state_.View.H, state_.View.H.Value + columns);
+        if (rows != 0) SetScrollValue(state_.View.V, state_.View.V.Value + rows);
     });
 }
 
 ChangeReport Editor::WheelZoom(int zoom, double x, double y, const LayoutInput& input) {
-    return Run([&](ChangeReport& r) {
+    return Run(StepRole::None, "", [&](ChangeReport& r) {
         const TilePoint scroll = AnchoredScroll(state_.View, zoom, x, y);
         ZoomTo(state_.View, zoom);
         LayoutStep(input, r);
-        ScrollWithin(state_.View.H, scroll.X);
-        ScrollWithin(state_.View.V, scroll.Y);
-        r.ScrollChanged = r.PictureChanged = true;
+        SetScrollValue(state_.View.H, scroll.X);
+        SetScrollValue(state_.View.V, scroll.Y);
+        r.PictureChanged = true;
     });
 }
 
 ChangeReport Editor::Redraw() {
-    return Run([](ChangeReport& r) { r.PictureChanged = true; });
+    return Run(StepRole::None, "", [](ChangeReport& r) { r.PictureChanged = true; });
 }
 
 EditorSnapshot Editor::Snapshot() const { return EditorSnapshot{state_.Level}; }
 
 ChangeReport Editor::Restore(const EditorSnapshot& snapshot) {
-    return Run([&](ChangeReport& report) {
-        // A restore that puts back what is there changes no content.
-        const bool same = snapshot.Level.LevelObjects == state_.Level.LevelObjects &&
-                          snapshot.Level.ScreenExits == state_.Level.ScreenExits;
-        const LevelModel home = state_.Level;
-        state_.Level = snapshot.Level;
-        KeepHome(state_.Level, home);
-        // A drag in progress ends: its entry may be gone. The exit editor
-        // takes input only while there are exits, as after a removal.
-        PointerMode& mode = state_.Tool.Mode;
-        if (mode != PointerMode::SCR && mode != PointerMode::SCX) mode = PointerMode::NON;
-        if (state_.Level.ScreenExits.empty()) state_.Tool.ExitEditorEnabled = false;
-        report.LevelChanged = !same;
+    return Run(StepRole::Restore, "", [&](ChangeReport& report) {
+        // The level's home in the image stays where the last save put it.
+        LevelModel level = snapshot.Level;
+        KeepHome(level, state_.Level);
+        state_.Level = std::move(level);
+        // A drag in progress ends: its entry may be gone.
+        if (!state_.InScreenExitMode()) state_.Tool.Mode = PointerMode::Idle;
         state_.Tool.PopupLines.clear();
         ClosePopup(state_, report);
-        report.PictureChanged = true;
-        report.ExitInfoChanged = true;
+        report.LevelReplaced = true;
+        report.PictureChanged = report.ExitInfoChanged = true;
     });
 }
 

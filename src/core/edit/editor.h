@@ -1,8 +1,9 @@
 // The Editor: the level, the view and the pointer tool in one object whose
-// operations are the only way to change them. After every operation one
-// step, Settle, keeps the rules that follow from the state (byte counters
-// from the measuring functions, selection and exit indices in range, the
-// visible list from the view), and the operation returns a ChangeReport.
+// operations are the only way to change them. Every operation declares its
+// place in the undo history, runs its step, and then one step, Settle, keeps
+// the rules that follow from the state (byte counters from the measuring
+// functions, selection and exit indices in range, the visible list from the
+// view, the hover label over a changed picture); it returns a ChangeReport.
 #pragma once
 #include <optional>
 #include <string>
@@ -90,9 +91,12 @@ public:
 
 private:
     struct Before;
-    // Runs one operation on the state, then Settle.
+    // Runs one operation on the state, then Settle. `role` and `stepName`
+    // declare how it enters the undo history (StepRole in changereport.h).
     template <typename Step>
-    ChangeReport Run(Step&& step);
+    ChangeReport Run(StepRole role, std::string stepName, Step&& step);
+    // The step name of a command that acts on exits in Screen Exit mode.
+    std::string ForMode(const char* objects, const char* exits) const;
     void LayoutStep(const LayoutInput& input, ChangeReport& report);
     // The one place where the editor's invariants are kept.
     void Settle(const Before& before, ChangeReport& report);

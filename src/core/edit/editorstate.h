@@ -2,6 +2,7 @@
 // Editor (edit/editor.h) changes it; its steps (mouse, commands, screen
 // exits) work on it and leave the invariants to the editor's Settle step.
 #pragma once
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -10,8 +11,22 @@
 
 namespace tarnloft {
 
-// What a pressed button is doing until it is released. NON is idle.
-enum class PointerMode { NON, MOV, RSX, RSY, RSA, SCR, SCX };
+// What a pressed button is doing until it is released.
+enum class PointerMode {
+    Idle,            // no drag; the commands act on objects
+    Moving,          // the left button drags the selected entry
+    ResizingWidth,   // ... its width handle
+    ResizingHeight,  // ... its height handle
+    ResizingBoth,    // ... both handles at once (the corner)
+    ExitPressed,     // a screen exit marker is pressed: Screen Exit mode is on
+    ExitEditing,     // Screen Exit mode: the exit editor is shown, the commands act on exits
+};
+
+// The modes in which moving the pointer with the left button changes the selected entry.
+inline bool IsDrag(PointerMode mode) {
+    return mode == PointerMode::Moving || mode == PointerMode::ResizingWidth ||
+           mode == PointerMode::ResizingHeight || mode == PointerMode::ResizingBoth;
+}
 
 enum class PointerShape { Arrow, Move, Cross, SizeWE, SizeNS, SizeNWSE };
 
@@ -31,18 +46,28 @@ struct PopupLine {
     }
 };
 
-// The pointer tool: what the held button does, and the lines of the open popup.
+// A pointer position in pixels of the surface, fractions kept.
+struct PointerPosition {
+    double X = 0;
+    double Y = 0;
+};
+
+// The pointer tool: what the held button does, the lines of the open popup,
+// and where the pointer was last seen with what the hover label names there.
 struct PointerTool {
-    PointerMode Mode = PointerMode::NON;
+    PointerMode Mode = PointerMode::Idle;
     int GrabOffsetX = 0;
     int GrabOffsetY = 0;
+    bool ButtonHeld = false;  // from a press until the release
     bool PopupOpen = false;
     std::vector<PopupLine> PopupLines;  // what a popup choice refers to
-    // The Screen Exit Editor takes input once it has shown an exit, until
-    // the last exit is removed.
-    bool ExitEditorEnabled = false;
+    std::optional<PointerPosition> LastPosition;
+    std::string HoverCaption;  // what the hover label shows
 
-    bool InScreenExitMode() const { return Mode == PointerMode::SCR || Mode == PointerMode::SCX; }
+    bool InScreenExitMode() const {
+        return Mode == PointerMode::ExitPressed || Mode == PointerMode::ExitEditing;
+    }
+    bool Dragging() const { return IsDrag(Mode); }
 };
 
 struct EditorState {
@@ -51,6 +76,9 @@ struct EditorState {
     PointerTool Tool;
 
     bool InScreenExitMode() const { return Tool.InScreenExitMode(); }
+    // The Screen Exit Editor takes input while there is an exit to show
+    // (Settle keeps SelectedScreenExit at -1 exactly when there is none).
+    bool ExitEditorEnabled() const { return Level.SelectedScreenExit >= 0; }
 };
 
 }  // namespace tarnloft

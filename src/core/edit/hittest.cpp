@@ -8,8 +8,6 @@ namespace tarnloft {
 
 namespace {
 
-bool ValidIndex(const LevelModel& level, int index) { return index >= 0 && index <= level.LastObjectIndex(); }
-
 bool BodyContains(const ViewState& view, const LevelObject& entry, double x, double y) {
     const TileBounds b = ItemBounds(entry);
     return Py(view, b.Top) <= y && y < Py(view, b.Bottom) && Px(view, b.Left) <= x && x < Px(view, b.Right);
@@ -36,7 +34,7 @@ template <typename HasHandle, typename Contains>
 int FindHandle(const EditorState& state, const Catalogues& defs, double x, double y, HasHandle hasHandle,
                Contains contains) {
     for (int index : state.View.VisibleObjects) {
-        if (!ValidIndex(state.Level, index)) continue;
+        if (!state.Level.HoldsEntry(index)) continue;
         const LevelObject& entry = state.Level.LevelObjects[index];
         if (!hasHandle(defs, entry)) continue;
         if (IsCrossSectionHidden(state.View, state.Level, defs, index)) continue;
@@ -66,7 +64,7 @@ int FindObjectAt(const EditorState& state, const Catalogues& defs, double x, dou
     const std::vector<int>& visible = state.View.VisibleObjects;
     for (auto it = visible.rbegin(); it != visible.rend(); ++it) {
         const int index = *it;
-        if (!ValidIndex(state.Level, index)) continue;
+        if (!state.Level.HoldsEntry(index)) continue;
         if (IsCrossSectionHidden(state.View, state.Level, defs, index)) continue;
         if (BodyContains(state.View, state.Level.LevelObjects[index], x, y)) return index;
     }
@@ -82,15 +80,11 @@ int FindHeightHandleAt(const EditorState& state, const Catalogues& defs, double 
 }
 
 int FindScreenExitAt(const EditorState& state, double x, double y) {
-    const ViewState& view = state.View;
     const std::vector<ScreenExit>& exits = state.Level.ScreenExits;
     for (int i = 0; i < static_cast<int>(exits.size()); ++i) {
-        const int column = 16 * exits[i].ScreenX;
-        const int row = 16 * exits[i].ScreenY;
-        // The marker's bottom edge lies half a tile down; it is compared in
-        // single precision, as the marker is drawn.
-        const float bottom = static_cast<float>(PyF(view, row + 0.5));
-        if (Py(view, row) <= y && y < bottom && Px(view, column) <= x && x < Px(view, column + 2)) return i;
+        const ExitMarker m = ExitMarkerOf(state.View, exits[i]);
+        // The bottom edge is compared in single precision, as the marker is drawn.
+        if (m.Top <= y && y < static_cast<float>(m.Bottom) && m.Left <= x && x < m.Right) return i;
     }
     return -1;
 }
@@ -101,7 +95,7 @@ PopupFeedback FillObjectPopup(EditorState& state, const Catalogues& defs, double
     const std::vector<int>& visible = state.View.VisibleObjects;
     for (auto it = visible.rbegin(); it != visible.rend(); ++it) {
         const int index = *it;
-        if (!ValidIndex(state.Level, index)) continue;
+        if (!state.Level.HoldsEntry(index)) continue;
         if (IsCrossSectionHidden(state.View, state.Level, defs, index)) continue;
         if (BodyContains(state.View, state.Level.LevelObjects[index], x, y))
             tool.PopupLines.push_back(PopupLine{ObjectLabel(state.Level, defs, index, true), index});

@@ -14,28 +14,23 @@ namespace tarnloft {
 
 namespace {
 
-bool ValidSelection(const EditorState& state) {
-    return state.Level.SelectedObject >= 0 && state.Level.SelectedObject <= state.Level.LastObjectIndex();
-}
-
 int ClampedFloorDiv(double pixels, int zoom) {
     return FloorToInt(std::floor(pixels / (zoom > 0 ? zoom : 1)));
 }
 
 void PressLeft(EditorState& state, const Catalogues& defs, double x, double y) {
     PointerTool& tool = state.Tool;
-    if (tool.Mode == PointerMode::SCX) {
+    if (tool.Mode == PointerMode::ExitEditing) {
         // A press while the exit editor is open only closes it.
-        tool.Mode = PointerMode::NON;
-        state.View.Toggles.ScreenExitMode = false;
+        tool.Mode = PointerMode::Idle;
         return;
     }
-    if (tool.Mode == PointerMode::SCR) return;
+    if (tool.Mode == PointerMode::ExitPressed) return;
 
     LevelModel& level = state.Level;
     const int body = FindObjectAt(state, defs, x, y);
     if (body >= 0) {
-        tool.Mode = PointerMode::MOV;
+        tool.Mode = PointerMode::Moving;
         level.SelectedObject = body;
         const LevelObject& entry = level.LevelObjects[body];
         tool.GrabOffsetX =
@@ -46,31 +41,29 @@ void PressLeft(EditorState& state, const Catalogues& defs, double x, double y) {
     const int widthHandle = FindWidthHandleAt(state, defs, x, y);
     if (widthHandle >= 0) {
         level.SelectedObject = widthHandle;
-        tool.Mode = PointerMode::RSX;
+        tool.Mode = PointerMode::ResizingWidth;
     }
     const int heightHandle = FindHeightHandleAt(state, defs, x, y);
     if (heightHandle >= 0) {
         level.SelectedObject = heightHandle;
-        tool.Mode = PointerMode::RSY;
+        tool.Mode = PointerMode::ResizingHeight;
     }
     // The corner: both extents follow the pointer; the selection stays on the
     // height-handle entry.
-    if (widthHandle >= 0 && heightHandle >= 0) tool.Mode = PointerMode::RSA;
+    if (widthHandle >= 0 && heightHandle >= 0) tool.Mode = PointerMode::ResizingBoth;
 
     const int exitIndex = FindScreenExitAt(state, x, y);
     if (exitIndex >= 0) {
-        tool.Mode = PointerMode::SCR;
-        state.View.Toggles.ScreenExitMode = true;
+        tool.Mode = PointerMode::ExitPressed;
         level.SelectedScreenExit = exitIndex;
-        tool.ExitEditorEnabled = true;
     }
 }
 
 // Drops a copy of the selected entry on the tile under the pointer. The
 // position is clamped to what the record can hold.
 void Duplicate(EditorState& state, double x, double y, ChangeReport& report) {
-    if (!ValidSelection(state)) return;
     LevelModel& level = state.Level;
+    if (!level.HoldsEntry(level.SelectedObject)) return;
     LevelObject copy = level.LevelObjects[level.SelectedObject];
     const TilePoint tile = PointerTile(state.View, x, y);
     copy.X = static_cast<uint8_t>(std::clamp(tile.X, 0, LastColumn));
@@ -84,10 +77,17 @@ std::string ExitCaption(const ScreenExit& exit) {
            ", Entrance at (" + Hex(exit.EntranceX) + "," + Hex(exit.EntranceY) + ")";
 }
 
-void Hover(EditorState& state, const Catalogues& defs, double x, double y, ChangeReport& report) {
+// The label and the pointer shape for what lies under the pointer at (x, y)
+// with no button held. With the stationary tooltip the label keeps its place.
+struct Hovered {
+    ToolTipFeedback Tip;
+    PointerShape Shape = PointerShape::Arrow;
+};
+
+Hovered HoverAt(const EditorState& state, const Catalogues& defs, double x, double y) {
     const bool stationary = state.View.Toggles.Stationary;
-    ToolTipFeedback tip;
-    PointerShape shape = PointerShape::Arrow;
+    Hovered h;
+    ToolTipFeedback& tip = h.Tip;
     auto placeTip = [&] {
         if (stationary) return;
         tip.Placement = ToolTipFeedback::Place::At;
@@ -100,47 +100,47 @@ void Hover(EditorState& state, const Catalogues& defs, double x, double y, Chang
         if (!stationary) tip.Placement = ToolTipFeedback::Place::Hide;
         tip.Caption = std::string();
     } else {
-        shape = PointerShape::Move;
+        h.Shape = PointerShape::Move;
         placeTip();
         tip.Caption = ObjectLabel(state.Level, defs, body, true);
     }
 
     const int exitIndex = FindScreenExitAt(state, x, y);
     if (exitIndex >= 0) {
-        shape = PointerShape::Cross;
+        h.Shape = PointerShape::Cross;
         placeTip();
         tip.Caption = ExitCaption(state.Level.ScreenExits[exitIndex]);
     }
 
     const bool onWidth = FindWidthHandleAt(state, defs, x, y) >= 0;
     const bool onHeight = FindHeightHandleAt(state, defs, x, y) >= 0;
-    if (onWidth) shape = PointerShape::SizeWE;
-    if (onHeight) shape = PointerShape::SizeNS;
-    if (onWidth && onHeight) shape = PointerShape::SizeNWSE;
+    if (onWidth) h.Shape = PointerShape::SizeWE;
+    if (onHeight) h.Shape = PointerShape::SizeNS;
+    if (onWidth && onHeight) h.Shape = PointerShape::SizeNWSE;
+    return h;
+}
 
-    report.Pointer.Shape = shape;
+void ShowToolTip(PointerTool& tool, const ToolTipFeedback& tip, ChangeReport& report) {
+    tool.HoverCaption = tip.Caption.value_or(tool.HoverCaption);
     report.Pointer.ToolTip = tip;
-    ClosePopup(state, report);
 }
 
 bool Drag(EditorState& state, const Catalogues& defs, double x, double y) {
     const PointerMode mode = state.Tool.Mode;
-    if (mode != PointerMode::RSX && mode != PointerMode::RSY && mode != PointerMode::RSA &&
-        mode != PointerMode::MOV)
-        return false;
-    if (!ValidSelection(state)) return false;
-    LevelObject& entry = state.Level.LevelObjects[state.Level.SelectedObject];
+    LevelModel& level = state.Level;
+    if (!IsDrag(mode) || !level.HoldsEntry(level.SelectedObject)) return false;
+    LevelObject& entry = level.LevelObjects[level.SelectedObject];
     const TilePoint tile = PointerTile(state.View, x, y);
 
-    if (mode == PointerMode::RSA || mode == PointerMode::RSY)
+    if (mode == PointerMode::ResizingBoth || mode == PointerMode::ResizingHeight)
         entry.Height = ClampDraggedExtent(defs, entry, tile.Y - entry.Y, Axis::Vertical);
-    if (mode == PointerMode::RSX || mode == PointerMode::RSA)
+    if (mode == PointerMode::ResizingWidth || mode == PointerMode::ResizingBoth)
         entry.Width = ClampDraggedExtent(defs, entry, tile.X - entry.X, Axis::Horizontal);
-    if (mode == PointerMode::MOV) {
+    if (mode == PointerMode::Moving) {
         const int column = ClampedFloorDiv(x - state.Tool.GrabOffsetX, state.View.Zoom) + state.View.H.Value;
         const int row = ClampedFloorDiv(y - state.Tool.GrabOffsetY, state.View.Zoom) + state.View.V.Value;
-        entry.X = static_cast<uint8_t>(std::clamp(column, 0, LastColumn));
-        entry.Y = static_cast<uint8_t>(std::clamp(row, 0, LevelTilesHigh - 1));
+        entry.X = static_cast<uint8_t>(std::clamp(column, 0, LastLevelColumn));
+        entry.Y = static_cast<uint8_t>(std::clamp(row, 0, LastLevelRow));
     }
     return true;
 }
@@ -175,6 +175,8 @@ void ClosePopup(EditorState& state, ChangeReport& report) {
 
 void MousePress(EditorState& state, const Catalogues& defs, MouseButton button, double x, double y,
                 ChangeReport& report) {
+    state.Tool.ButtonHeld = true;
+    state.Tool.LastPosition = PointerPosition{x, y};
     switch (button) {
         case MouseButton::Left:
             PressLeft(state, defs, x, y);
@@ -193,11 +195,19 @@ void MousePress(EditorState& state, const Catalogues& defs, MouseButton button, 
 
 void MouseMove(EditorState& state, const Catalogues& defs, MouseButton held, double x, double y,
                ChangeReport& report) {
+    PointerTool& tool = state.Tool;
+    tool.LastPosition = PointerPosition{x, y};
     report.Pointer.Shape = PointerShape::Arrow;
     const TilePoint tile = PointerTile(state.View, x, y);
     report.Pointer.MousePosition = "(" + Hex32(tile.X) + "," + Hex32(tile.Y) + ")";
 
-    if (held == MouseButton::None) Hover(state, defs, x, y, report);
+    if (held == MouseButton::None) {
+        tool.ButtonHeld = false;
+        const Hovered hovered = HoverAt(state, defs, x, y);
+        report.Pointer.Shape = hovered.Shape;
+        ShowToolTip(tool, hovered.Tip, report);
+        ClosePopup(state, report);
+    }
     if (held == MouseButton::Left && Drag(state, defs, x, y)) report.PictureChanged = true;
 
     if (state.View.Toggles.Stationary) {
@@ -210,13 +220,28 @@ void MouseMove(EditorState& state, const Catalogues& defs, MouseButton held, dou
 }
 
 void MouseRelease(EditorState& state, ChangeReport&) {
-    // SCR becomes SCX. SCX itself is only left by a left press or the menu,
-    // so the mode stays in step with the menu tick and the shown editor.
-    PointerMode& mode = state.Tool.Mode;
-    if (mode == PointerMode::SCR)
-        mode = PointerMode::SCX;
-    else if (mode != PointerMode::SCX)
-        mode = PointerMode::NON;
+    // ExitPressed becomes ExitEditing. ExitEditing itself is only left by a
+    // left press or the menu, so the mode stays in step with the menu tick
+    // and the shown editor.
+    PointerTool& tool = state.Tool;
+    tool.ButtonHeld = false;
+    if (tool.Mode == PointerMode::ExitPressed)
+        tool.Mode = PointerMode::ExitEditing;
+    else if (tool.Mode != PointerMode::ExitEditing)
+        tool.Mode = PointerMode::Idle;
+}
+
+void RefreshHoverLabel(EditorState& state, const Catalogues& defs, bool always, ChangeReport& report) {
+    PointerTool& tool = state.Tool;
+    if (tool.ButtonHeld || report.Pointer.ToolTip) return;
+    ToolTipFeedback tip;
+    if (tool.LastPosition) {
+        tip = HoverAt(state, defs, tool.LastPosition->X, tool.LastPosition->Y).Tip;
+    } else {
+        tip.Placement = ToolTipFeedback::Place::Hide;
+        tip.Caption = std::string();
+    }
+    if (always || tip.Caption != tool.HoverCaption) ShowToolTip(tool, tip, report);
 }
 
 void PopupChoice(EditorState& state, int line, ChangeReport& report) {

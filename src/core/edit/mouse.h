@@ -35,4 +35,9 @@ void PopupChoice(EditorState& state, int line, ChangeReport& report);
 // Closes the popup (its lines name entries that may have moved).
 void ClosePopup(EditorState& state, ChangeReport& report);
 
+// The hover label again for what lies under a still pointer, after the level
+// or the view changed beneath it: hidden when nothing is there any more. It
+// reports only a label that differs from the one shown, unless `always`.
+void RefreshHoverLabel(EditorState& state, const Catalogues& defs, bool always, ChangeReport& report);
+
 }  // namespace tarnloft

@@ -9,11 +9,10 @@ namespace tarnloft {
 
 namespace {
 
-inline constexpr int LastScreen = ScreensPerSide - 1;
+const char* const ExitsGoneTitle = "Tarnloft";
+const char* const ExitsGoneText = "All screen exits deleted";
 
-bool HasSelectedExit(const LevelModel& level) {
-    return level.SelectedScreenExit >= 0 && level.SelectedScreenExit <= level.LastScreenExit();
-}
+inline constexpr int LastScreen = ScreensPerSide - 1;
 
 // Column 15 row 15 would be stored as 0xFF, which ends the exit list.
 bool StorableScreen(int column, int row) {
@@ -21,23 +20,11 @@ bool StorableScreen(int column, int row) {
            !(column == LastScreen && row == LastScreen);
 }
 
-// After the boxes have been filled, the editor frame is enabled.
-void NoteExitInfo(EditorState& state, ChangeReport& report) {
-    report.ExitInfoChanged = true;
-    if (HasSelectedExit(state.Level)) state.Tool.ExitEditorEnabled = true;
-}
-
-bool RemoveSelectedExit(EditorState& state, ChangeReport& report) {
-    LevelModel& level = state.Level;
-    if (level.LastScreenExit() == -1) {
-        report.Messages.push_back(Message{ExitsGoneTitle, ExitsGoneText});
-        return false;
-    }
-    level.SelectedScreenExit = std::clamp(level.SelectedScreenExit, 0, level.LastScreenExit());
-    level.ScreenExits.erase(level.ScreenExits.begin() + level.SelectedScreenExit);
-    if (level.SelectedScreenExit > level.LastScreenExit()) level.SelectedScreenExit = level.LastScreenExit();
-    if (level.LastScreenExit() == -1) state.Tool.ExitEditorEnabled = false;
-    return true;
+// False, with the message, when there is no exit to remove.
+bool AnyExitLeft(const LevelModel& level, ChangeReport& report) {
+    if (!level.ScreenExits.empty()) return true;
+    report.Messages.push_back(Message{ExitsGoneTitle, ExitsGoneText});
+    return false;
 }
 
 uint8_t& FieldOf(ScreenExit& exit, ExitField field) {
@@ -63,16 +50,13 @@ size_t CharacterCount(const std::string& text) {
 }  // namespace
 
 void ToggleScreenExitMode(EditorState& state, ChangeReport& report) {
-    LevelModel& level = state.Level;
-    if (!state.View.Toggles.ScreenExitMode) {
-        state.View.Toggles.ScreenExitMode = true;
-        state.Tool.Mode = PointerMode::SCX;
-        level.SelectedScreenExit = level.LastScreenExit() >= 0 ? 0 : -1;
-        NoteExitInfo(state, report);
-    } else {
-        state.View.Toggles.ScreenExitMode = false;
-        state.Tool.Mode = PointerMode::NON;
+    if (state.InScreenExitMode()) {
+        state.Tool.Mode = PointerMode::Idle;
+        return;
     }
+    state.Tool.Mode = PointerMode::ExitEditing;
+    state.Level.SelectedScreenExit = 0;  // the first exit, when there is one
+    report.ExitInfoChanged = true;
 }
 
 void CreateExit(EditorState& state, ChangeReport& report) {
@@ -87,31 +71,27 @@ void CreateExit(EditorState& state, ChangeReport& report) {
     exit.ScreenY = static_cast<uint8_t>(row);
     level.ScreenExits.push_back(exit);
     level.SelectedScreenExit = level.LastScreenExit();
-    report.PictureChanged = true;
-    NoteExitInfo(state, report);
+    report.PictureChanged = report.ExitInfoChanged = true;
 }
 
 void RemoveExit(EditorState& state, ChangeReport& report) {
-    if (RemoveSelectedExit(state, report)) {
-        report.PictureChanged = true;
-        NoteExitInfo(state, report);
-    }
+    LevelModel& level = state.Level;
+    if (!AnyExitLeft(level, report)) return;
+    level.ScreenExits.erase(level.ScreenExits.begin() + level.SelectedScreenExit);
+    report.PictureChanged = report.ExitInfoChanged = true;
 }
 
+// Removing the selected exit until none is left takes them all; the message
+// comes only when there was none to begin with.
 void ClearExits(EditorState& state, ChangeReport& report) {
-    bool removed = false;
-    do {
-        removed = RemoveSelectedExit(state, report) || removed;
-    } while (state.Level.LastScreenExit() != -1);
-    if (removed) {
-        report.PictureChanged = true;
-        NoteExitInfo(state, report);
-    }
+    if (!AnyExitLeft(state.Level, report)) return;
+    state.Level.ScreenExits.clear();
+    report.PictureChanged = report.ExitInfoChanged = true;
 }
 
 void MoveExit(EditorState& state, ArrowDirection direction, ChangeReport& report) {
     LevelModel& level = state.Level;
-    if (!HasSelectedExit(level)) return;
+    if (!level.HoldsExit(level.SelectedScreenExit)) return;
     ScreenExit& exit = level.ScreenExits[level.SelectedScreenExit];
     int column = exit.ScreenX;
     int row = exit.ScreenY;
@@ -132,24 +112,16 @@ void MoveExit(EditorState& state, ArrowDirection direction, ChangeReport& report
     if (!StorableScreen(column, row)) return;
     exit.ScreenX = static_cast<uint8_t>(column);
     exit.ScreenY = static_cast<uint8_t>(row);
-    report.PictureChanged = true;
-    NoteExitInfo(state, report);
+    report.PictureChanged = report.ExitInfoChanged = true;
 }
 
 void ExitGoto(EditorState& state, ChangeReport& report) {
     LevelModel& level = state.Level;
-    if (!HasSelectedExit(level)) return;
-    const ScreenExit& exit = level.ScreenExits[level.SelectedScreenExit];
-    ViewState& view = state.View;
-    bool changed =
-        SetScrollValue(view.H, std::max(0, std::min(TilesPerScreen * exit.ScreenX, view.H.Maximum)));
-    changed = SetScrollValue(view.V, std::max(0, std::min(TilesPerScreen * exit.ScreenY, view.V.Maximum))) ||
-              changed;
-    NoteExitInfo(state, report);
-    if (changed) {
-        report.ScrollChanged = true;
-        report.PictureChanged = true;
-    }
+    if (!level.HoldsExit(level.SelectedScreenExit)) return;
+    const ExitMarker marker = ExitMarkerOf(state.View, level.ScreenExits[level.SelectedScreenExit]);
+    SetScrollValue(state.View.H, marker.Column);
+    SetScrollValue(state.View.V, marker.Row);
+    report.ExitInfoChanged = true;
 }
 
 void ExitNext(EditorState& state, ChangeReport& report) {
@@ -164,12 +136,17 @@ void ExitPrevious(EditorState& state, ChangeReport& report) {
     ExitGoto(state, report);
 }
 
+std::optional<uint8_t> ExitBoxValue(const std::string& text) {
+    if (CharacterCount(text) >= 3) return std::nullopt;
+    // Two hex digits at most, so the value fits a byte.
+    return static_cast<uint8_t>(ParseHexBox(text) & 0xFF);
+}
+
 void StoreExitField(EditorState& state, ExitField field, const std::string& text, ChangeReport&) {
     LevelModel& level = state.Level;
-    if (CharacterCount(text) >= 3 || !HasSelectedExit(level)) return;
-    // Two hex digits at most, so the value fits a byte.
-    FieldOf(level.ScreenExits[level.SelectedScreenExit], field) =
-        static_cast<uint8_t>(ParseHexBox(text) & 0xFF);
+    const std::optional<uint8_t> value = ExitBoxValue(text);
+    if (value && level.HoldsExit(level.SelectedScreenExit))
+        FieldOf(level.ScreenExits[level.SelectedScreenExit], field) = *value;
 }
 
 void PickExitValue(EditorState& state, ExitField field, int value, ChangeReport& report) {

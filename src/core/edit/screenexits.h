@@ -3,16 +3,15 @@
 // of the Screen Exit Editor. Called by Editor only, which settles the
 // invariants afterwards.
 #pragma once
+#include <cstdint>
+#include <optional>
 #include <string>
 
 #include "edit/changereport.h"
 
 namespace tarnloft {
 
-inline constexpr const char* ExitsGoneTitle = "Tarnloft";
-inline constexpr const char* ExitsGoneText = "All screen exits deleted";
-
-// Click on "Screen Exit mode": switches by the menu tick (View.Toggles.ScreenExitMode).
+// Click on "Screen Exit mode": switches the mode on or off.
 void ToggleScreenExitMode(EditorState& state, ChangeReport& report);
 
 // Create, Remove and Clear while Screen Exit mode is on.
@@ -28,8 +27,11 @@ void ExitNext(EditorState& state, ChangeReport& report);
 void ExitPrevious(EditorState& state, ChangeReport& report);
 void ExitGoto(EditorState& state, ChangeReport& report);
 
-// The text of a box changed: texts shorter than 3 characters are read as hex
-// and stored in the selected exit; longer texts change nothing.
+// The value an exit box's text stands for: read as hex when shorter than 3
+// characters; nothing for longer texts, which store nothing.
+std::optional<uint8_t> ExitBoxValue(const std::string& text);
+
+// The text of a box changed: stores its value (if any) in the selected exit.
 void StoreExitField(EditorState& state, ExitField field, const std::string& text, ChangeReport& report);
 
 // A click on a line of lstDestinationLevels / lstEntranceTypes with item data

@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "util/numbers.h"
-#include "view/viewport.h"
 
 namespace tarnloft {
 
@@ -47,10 +46,6 @@ TilePoint AnchoredScroll(const ViewState& view, int zoom, double x, double y) {
     const TilePoint tile = PointerTile(view, x, y);
     const int safeZoom = zoom > 0 ? zoom : 1;
     return TilePoint{tile.X - FloorToInt(x / safeZoom), tile.Y - FloorToInt(y / safeZoom)};
-}
-
-bool ScrollWithin(ScrollBarState& bar, int value) {
-    return SetScrollValue(bar, std::clamp(value, 0, std::max(0, bar.Maximum)));
 }
 
 }  // namespace tarnloft

@@ -2,8 +2,6 @@
 // tiles to scroll or steps through the zoom menu's factors, and a zoom keeps
 // the tile under the pointer where it was.
 #pragma once
-#include <array>
-
 #include "edit/hittest.h"
 #include "view/viewstate.h"
 
@@ -11,8 +9,6 @@ namespace tarnloft {
 
 // One notch of a wheel: 15 degrees in eighths of a degree.
 inline constexpr int WheelNotch = 120;
-// The factors of the zoom menu, smallest first.
-inline constexpr std::array<int, 7> ZoomFactors = {4, 8, 12, 16, 24, 32, 64};
 
 // A turn as the window system reports it, in eighths of a degree: positive
 // Y turns away from the user, positive X to the left.
@@ -48,9 +44,5 @@ int StepZoom(int zoom, int steps);
 // Scroll positions for `zoom` that keep the tile under (x, y) under the
 // pointer; the caller clamps them to the scroll ranges.
 TilePoint AnchoredScroll(const ViewState& view, int zoom, double x, double y);
-
-// Sets a scroll position clamped to 0..Maximum (0 when the bar has no range);
-// returns true when it changed.
-bool ScrollWithin(ScrollBarState& bar, int value);
 
 }  // namespace tarnloft

@@ -37,8 +37,4 @@ LoadResult LoadLevelOffset(const RomImage& rom, const Catalogues& defs, int64_t 
 LoadResult LoadLevelOffset(const RomImage& rom, const Catalogues& defs, int64_t levelOffset,
                            int64_t spriteOffset, const ImageMap& map);
 
-// Window captions after a load.
-std::string LevelIndexCaption(int64_t index, const std::string& romFileName);
-std::string LevelOffsetCaption(int64_t levelOffset, int64_t spriteOffset, const std::string& romFileName);
-
 }  // namespace tarnloft

@@ -73,6 +73,8 @@ struct LevelModel {
 
     int LastObjectIndex() const { return static_cast<int>(LevelObjects.size()) - 1; }
     int LastScreenExit() const { return static_cast<int>(ScreenExits.size()) - 1; }
+    bool HoldsEntry(int index) const { return index >= 0 && index <= LastObjectIndex(); }
+    bool HoldsExit(int index) const { return index >= 0 && index <= LastScreenExit(); }
 };
 
 // Gives `level` the home of `home`: where its streams lie and their rooms.

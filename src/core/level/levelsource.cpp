@@ -19,9 +19,8 @@ std::string OffsetText(int64_t offset) { return "0x" + Hex(static_cast<uint64_t>
 std::optional<LevelFault> FollowPointer(const ImageBytes& image, int64_t at, const char* what,
                                         int64_t& offset) {
     const std::array<uint8_t, 3> pointer{image[at], image[at + 1], image[at + 2]};
-    Translation translation = TranslateAddress(pointer);
-    const int bank = pointer[2] >= 0x80 ? pointer[2] - 0x80 : pointer[2];
-    if (bank > 0x5F)
+    const Translation translation = TranslateAddress(pointer);
+    if (!translation.AddressesRom)
         return LevelFault{std::string("the ") + what + " pointer " + HexPadded(pointer[2], 2) + ":" +
                               HexPadded(pointer[1] * 256u + pointer[0], 4) + " addresses no ROM",
                           at};
@@ -58,18 +57,18 @@ std::string Describe(const LevelFault& fault) {
 LevelSource FindLevel(const ImageBytes& image, int index) {
     LevelSource level;
     level.Index = index;
-    const int64_t entry = LevelTablePosition - 1 + 6 * static_cast<int64_t>(index);
-    if (!Holds(image, entry, 6)) {
+    const int64_t entry = LevelTableRow(static_cast<uint64_t>(index)).value_or(0) - 1;
+    if (!Holds(image, entry, LevelTableRowSize)) {
         level.Fault = LevelFault{"the level table entry lies past the end of the image", entry};
         return level;
     }
     if ((level.Fault = FollowPointer(image, entry, "object data", level.HeaderOffset))) return level;
     level.SpriteFault = FollowPointer(image, entry + 3, "sprite data", level.SpriteOffset);
-    if (!Holds(image, level.HeaderOffset, 10)) {
+    if (!Holds(image, level.HeaderOffset, HeaderSize)) {
         level.Fault = LevelFault{"the level header lies past the end of the image", level.HeaderOffset};
         return level;
     }
-    level.ObjectOffset = level.HeaderOffset + 10;
+    level.ObjectOffset = level.HeaderOffset + HeaderSize;
     return level;
 }
 

@@ -93,92 +93,96 @@ std::optional<uint8_t> WholeByteForm(int extent) {
     return std::nullopt;
 }
 
+namespace {
+
+// An object from its record's bytes; `b` holds the whole record.
+LevelObject DecodeRecord(const Catalogues& defs, ByteClass byteClass, const std::array<uint8_t, 5>& b) {
+    LevelObject o;
+    o.Number = b[0];
+    SetPosition(o, b[1], b[2]);
+    if (byteClass == ByteClass::Special) {
+        const SpecialObjectDef& special = defs.SpecialObjectDefs[b[3]];
+        o.SubNumber = b[3];
+        o.Width = special.Width;
+        o.Height = special.Height;
+    } else if (byteClass == ByteClass::FourByte) {
+        const uint8_t mode = defs.ObjectDefs[b[0]].SizeMode;
+        if (WidthIsWholeByte(mode)) {
+            o.Width = static_cast<int16_t>(WholeByteExtent(b[3]));
+            o.Height = UnstoredAxisExtent;
+        } else if (HeightIsWholeByte(mode)) {
+            o.Width = UnstoredAxisExtent;
+            o.Height = static_cast<int16_t>(WholeByteExtent(b[3]));
+        } else {
+            o.Width = static_cast<int16_t>((b[3] >> 4) + 1);
+            o.Height = static_cast<int16_t>((b[3] & 0x0F) + 1);
+        }
+    } else {
+        o.Width = static_cast<int16_t>(WholeByteExtent(b[3]));
+        o.Height = static_cast<int16_t>(WholeByteExtent(b[4]));
+    }
+    return o;
+}
+
+// The object records from `position` up to and including their 0xFF;
+// false (with the message) when they run past the end or name an undefined object.
+bool DecodeObjects(RomReader& reader, const Catalogues& defs, int64_t start, int64_t& position,
+                   std::vector<LevelObject>& objects, StreamDecode& result) {
+    for (;;) {
+        std::array<uint8_t, 5> b{};
+        if (!reader.Get(position, b.data(), 1)) break;
+        const ByteClass byteClass = ClassOf(defs, b[0]);
+        if (byteClass == ByteClass::EndOfList) {
+            ++position;
+            return true;
+        }
+        if (byteClass != ByteClass::Special && byteClass != ByteClass::FourByte &&
+            byteClass != ByteClass::FiveByte) {
+            result.EndProgram = true;
+            result.Messages.push_back(UnknownObjectMessage(b[0], byteClass));
+            return false;
+        }
+        const int size = byteClass == ByteClass::FiveByte ? FiveByteRecordSize : FourByteRecordSize;
+        if (!reader.Get(position, b.data(), static_cast<size_t>(size))) break;
+        objects.push_back(DecodeRecord(defs, byteClass, b));
+        position += size;
+    }
+    result.Messages.push_back(PastEndMessage(start, "object data"));
+    return false;
+}
+
+// The screen exits from `position` up to and including their 0xFF.
+bool DecodeExits(RomReader& reader, int64_t start, int64_t& position, std::vector<ScreenExit>& exits,
+                 StreamDecode& result) {
+    for (;;) {
+        std::array<uint8_t, ExitRecordSize> b{};
+        if (!reader.Get(position, b.data(), 1)) break;
+        if (b[0] == EndMarker) {
+            ++position;
+            return true;
+        }
+        if (!reader.Get(position, b.data(), b.size())) break;
+        exits.push_back(ScreenExit{static_cast<uint8_t>(b[0] & 0x0F), static_cast<uint8_t>(b[0] >> 4), b[1],
+                                   b[2], b[3], b[4]});
+        position += ExitRecordSize;
+    }
+    result.Messages.push_back(PastEndMessage(start, "screen exit list"));
+    return false;
+}
+
+}  // namespace
+
 StreamDecode DecodeObjectStream(RomReader& reader, const Catalogues& defs, int64_t position,
                                 LevelModel& level) {
     StreamDecode result;
     const int64_t start = position;
     std::vector<LevelObject> objects;
     std::vector<ScreenExit> exits;
-    int64_t used = 0;
-
-    for (;;) {
-        std::array<uint8_t, 5> b{};
-        if (!reader.Get(position, b.data(), 1)) {
-            result.Messages.push_back(PastEndMessage(start, "object data"));
-            return result;
-        }
-        const ByteClass byteClass = ClassOf(defs, b[0]);
-        if (byteClass == ByteClass::EndOfList) {
-            ++position;
-            break;
-        }
-        if (byteClass != ByteClass::Special && byteClass != ByteClass::FourByte &&
-            byteClass != ByteClass::FiveByte) {
-            result.EndProgram = true;
-            result.Messages.push_back(UnknownObjectMessage(b[0], byteClass));
-            return result;
-        }
-        const int size = byteClass == ByteClass::FiveByte ? FiveByteRecordSize : FourByteRecordSize;
-        if (!reader.Get(position, b.data(), static_cast<size_t>(size))) {
-            result.Messages.push_back(PastEndMessage(start, "object data"));
-            return result;
-        }
-        LevelObject o;
-        o.Number = b[0];
-        SetPosition(o, b[1], b[2]);
-        if (byteClass == ByteClass::Special) {
-            const SpecialObjectDef& special = defs.SpecialObjectDefs[b[3]];
-            o.SubNumber = b[3];
-            o.Width = special.Width;
-            o.Height = special.Height;
-        } else if (byteClass == ByteClass::FourByte) {
-            const uint8_t mode = defs.ObjectDefs[b[0]].SizeMode;
-            if (WidthIsWholeByte(mode)) {
-                o.Width = static_cast<int16_t>(WholeByteExtent(b[3]));
-                o.Height = UnstoredAxisExtent;
-            } else if (HeightIsWholeByte(mode)) {
-                o.Width = UnstoredAxisExtent;
-                o.Height = static_cast<int16_t>(WholeByteExtent(b[3]));
-            } else {
-                o.Width = static_cast<int16_t>((b[3] >> 4) + 1);
-                o.Height = static_cast<int16_t>((b[3] & 0x0F) + 1);
-            }
-        } else {
-            o.Width = static_cast<int16_t>(WholeByteExtent(b[3]));
-            o.Height = static_cast<int16_t>(WholeByteExtent(b[4]));
-        }
-        o.IsSprite = false;
-        objects.push_back(o);
-        position += size;
-        used += size;
-    }
-
-    for (;;) {
-        std::array<uint8_t, 5> b{};
-        if (!reader.Get(position, b.data(), 1)) {
-            result.Messages.push_back(PastEndMessage(start, "screen exit list"));
-            return result;
-        }
-        if (b[0] == EndMarker) {
-            ++position;
-            break;
-        }
-        if (!reader.Get(position, b.data(), b.size())) {
-            result.Messages.push_back(PastEndMessage(start, "screen exit list"));
-            return result;
-        }
-        ScreenExit e;
-        e.ScreenX = b[0] & 0x0F;
-        e.ScreenY = b[0] >> 4;
-        e.Destination = b[1];
-        e.EntranceX = b[2];
-        e.EntranceY = b[3];
-        e.EntranceType = b[4];
-        exits.push_back(e);
-        position += ExitRecordSize;
-        used += ExitRecordSize;
-    }
-
+    if (!DecodeObjects(reader, defs, start, position, objects, result) ||
+        !DecodeExits(reader, start, position, exits, result))
+        return result;
+    // Records and exits, the two terminators not counted.
+    const int64_t used = position - start - 2;
     const int64_t freeBytes = reader.CountZeros(position);
 
     // Objects come first in the array; sprites are appended behind them later.

@@ -1,5 +1,6 @@
 #include "level/streamwalk.h"
 
+#include "level/objectstream.h"
 #include "util/hex.h"
 
 namespace tarnloft {
@@ -7,7 +8,6 @@ namespace tarnloft {
 namespace {
 
 constexpr uint8_t EndMarker = 0xFF;
-constexpr int ExitRecordSize = 5;
 
 // A screen byte whose row nibble lies below the eighth screen row.
 bool BelowLevel(uint8_t screenByte) { return screenByte >= 0x80; }
@@ -24,11 +24,8 @@ void Fail(StreamCursor& cursor, LevelFault* fault, Reason reason) {
 
 LengthTable LengthsOf(const Catalogues& defs) {
     LengthTable lengths{};
-    for (int n = 0; n < 256; ++n) {
-        const ByteClass byteClass = defs.ObjectDefs[n].ByteCount;
-        if (byteClass == ByteClass::FiveByte) lengths[n] = 5;
-        if (byteClass == ByteClass::FourByte || byteClass == ByteClass::Special) lengths[n] = 4;
-    }
+    for (int n = 0; n < 256; ++n)
+        lengths[n] = static_cast<uint8_t>(ObjectRecordSize(defs, static_cast<uint8_t>(n)));
     return lengths;
 }
 

@@ -24,6 +24,7 @@ Translation TranslateAddress(const std::array<uint8_t, 3>& pointer) {
              std::string("This index points to an invalid bank.  It will load incorrectly.") + Crlf +
                  "Bank number: " + Hex(static_cast<uint64_t>(storedBank))});
         result.Offset = 0;
+        result.AddressesRom = false;
         return result;
     }
     int64_t offset;

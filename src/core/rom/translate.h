@@ -9,8 +9,9 @@
 namespace tarnloft {
 
 struct Translation {
-    int64_t Offset = 0;   // 0-based file offset, 0x200 header included
-    MessageList Warnings;    // to be shown in order; translation still yields Offset
+    int64_t Offset = 0;        // 0-based file offset, 0x200 header included
+    bool AddressesRom = true;  // false: the bank lies beyond the ROM (Offset is then 0)
+    MessageList Warnings;      // to be shown in order; translation still yields Offset
 };
 
 // Pointer bytes in stored order: address low, address high, bank.

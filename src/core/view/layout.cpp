@@ -79,18 +79,7 @@ LayoutResult LayoutPass(const LayoutInput& input, ViewState& view, const LevelMo
 }
 
 bool IsZoomFactor(int zoom) {
-    switch (zoom) {
-        case 4:
-        case 8:
-        case 12:
-        case 16:
-        case 24:
-        case 32:
-        case 64:
-            return true;
-        default:
-            return false;
-    }
+    return std::find(ZoomFactors.begin(), ZoomFactors.end(), zoom) != ZoomFactors.end();
 }
 
 int ZoomTo(ViewState& view, int zoom) {

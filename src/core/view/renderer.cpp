@@ -7,10 +7,6 @@ namespace tarnloft {
 
 namespace {
 
-bool ValidIndex(const LevelModel& level, int index) {
-    return index >= 0 && index < static_cast<int>(level.LevelObjects.size());
-}
-
 // Sprite numbers beyond the catalogue (only possible with a damaged stream)
 // fall back to an empty, white entry instead of reading past the table.
 const SpriteDef& SpriteEntry(const Catalogues& defs, int number) {
@@ -153,24 +149,25 @@ void DrawScreenExits(Canvas& canvas, const ViewState& view, const LevelModel& le
     const int wide = VisibleTilesWide(view);
     const int high = VisibleTilesHigh(view);
     for (const ScreenExit& exit : level.ScreenExits) {
-        const int tx = 16 * exit.ScreenX;
-        const int ty = 16 * exit.ScreenY;
-        if (!(tx - hs <= wide && ty - vs <= high && tx + 16 - hs >= 0 && ty + 16 - vs >= 0)) continue;
+        const ExitMarker m = ExitMarkerOf(view, exit);
+        const int tx = m.Column, ty = m.Row;
+        if (!(tx - hs <= wide && ty - vs <= high && tx + TilesPerScreen - hs >= 0 &&
+              ty + TilesPerScreen - vs >= 0))
+            continue;
 
         canvas.SetFillColour(Colours::Orange);
         canvas.SetForeColour(Colours::Orange);
         canvas.SetFillStyle(FillStyle::Transparent);
-        TileBox(canvas, view, tx, ty, tx + 16, ty + 16);
-        // The marker: two tiles wide, half a tile high, in the screen's corner.
+        TileBox(canvas, view, tx, ty, tx + TilesPerScreen, ty + TilesPerScreen);
         canvas.SetFillStyle(FillStyle::Solid);
-        canvas.Box(Px(view, tx), Py(view, ty), PxF(view, tx + 2.0), PyF(view, ty + 0.5));
+        canvas.Box(m.Left, m.Top, m.Right, m.Bottom);
     }
 }
 
 }  // namespace
 
 bool IsCrossSectionHidden(const ViewState& view, const LevelModel& level, const Catalogues& defs, int index) {
-    if (!view.Toggles.CrossSection || !ValidIndex(level, index)) return false;
+    if (!view.Toggles.CrossSection || !level.HoldsEntry(index)) return false;
     const LevelObject& item = level.LevelObjects[index];
     if (item.IsSprite) return false;
     const ObjectDef& def = defs.ObjectDefs[item.Number];
@@ -179,7 +176,7 @@ bool IsCrossSectionHidden(const ViewState& view, const LevelModel& level, const 
 }
 
 std::string ObjectLabel(const LevelModel& level, const Catalogues& defs, int index, bool withPrefix) {
-    if (!ValidIndex(level, index)) return {};
+    if (!level.HoldsEntry(index)) return {};
     const LevelObject& item = level.LevelObjects[index];
     switch (KindOf(item, defs)) {
         case ItemKind::Sprite: {
@@ -226,13 +223,13 @@ void DrawLevel(Canvas& canvas, const ViewState& view, const LevelModel& level, c
     canvas.SetFillStyle(ItemFillStyle(view));
 
     for (int index : view.VisibleObjects) {
-        if (ValidIndex(level, index)) DrawItem(canvas, view, level, defs, index);
+        if (level.HoldsEntry(index)) DrawItem(canvas, view, level, defs, index);
     }
 
     const Rgb c0 = canvas.ForeColour();
     DrawScreenExits(canvas, view, level);
 
-    if (ValidIndex(level, level.SelectedObject)) {
+    if (level.HoldsEntry(level.SelectedObject)) {
         const LevelObject& item = level.LevelObjects[level.SelectedObject];
         canvas.SetFillStyle(FillStyle::Transparent);
         canvas.SetForeColour(Colours::Red);

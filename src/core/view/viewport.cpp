@@ -40,6 +40,17 @@ int TilesIn(int pixels, int zoom) {
 int VisibleTilesWide(const ViewState& view) { return TilesIn(view.SurfaceWidth, view.Zoom); }
 int VisibleTilesHigh(const ViewState& view) { return TilesIn(view.SurfaceHeight, view.Zoom); }
 
+ExitMarker ExitMarkerOf(const ViewState& view, const ScreenExit& exit) {
+    ExitMarker m;
+    m.Column = TilesPerScreen * exit.ScreenX;
+    m.Row = TilesPerScreen * exit.ScreenY;
+    m.Left = Px(view, m.Column);
+    m.Top = Py(view, m.Row);
+    m.Right = Px(view, m.Column + 2);
+    m.Bottom = PyF(view, m.Row + 0.5);
+    return m;
+}
+
 int SurfaceFontPointSize(int zoom) { return std::max(2, zoom / 2 - 2); }
 
 bool SetScrollValue(ScrollBarState& bar, int value) {

@@ -26,10 +26,21 @@ double PyF(const ViewState& view, double tileY);
 int VisibleTilesWide(const ViewState& view);
 int VisibleTilesHigh(const ViewState& view);
 
+// An exit's screen (its first tile column and row) and the marker that the
+// picture shows and the pointer finds there: two tiles wide and half a tile
+// high in the screen's top-left corner. The bottom edge lies between pixels.
+struct ExitMarker {
+    int Column = 0, Row = 0;           // tiles
+    int Left = 0, Top = 0, Right = 0;  // pixels
+    double Bottom = 0;
+};
+ExitMarker ExitMarkerOf(const ViewState& view, const ScreenExit& exit);
+
 // Font point size of the surface for a zoom: max(2, zoom / 2 - 2).
 int SurfaceFontPointSize(int zoom);
 
-// Sets a scroll position clamped to 0..Maximum; returns true when it changed.
+// Sets a scroll position clamped to 0..Maximum (0 when the bar has no range);
+// returns true when it changed. The one way a scroll position is set.
 bool SetScrollValue(ScrollBarState& bar, int value);
 
 void RebuildVisibleList(ViewState& view, const LevelModel& level);

@@ -1,6 +1,7 @@
 // What the level view shows: zoom, scroll positions, surface size, the view
 // toggles of the View menu, and the list of items in view.
 #pragma once
+#include <array>
 #include <vector>
 
 namespace tarnloft {
@@ -13,7 +14,6 @@ struct ScrollBarState {
 
 struct ViewToggles {
     bool CrossSection = false;     // mnuViewCross
-    bool ScreenExitMode = false;   // mnuViewScreenExit (tick)
     bool SmallGrid = false;        // mnuViewSmallgrid
     bool Transparent = false;      // mnuViewTransparent
     bool Stationary = false;       // mnuViewStationary
@@ -23,12 +23,20 @@ struct ViewToggles {
 
 inline constexpr int LevelTilesWide = 256;
 inline constexpr int LevelTilesHigh = 128;
+// A move drag keeps an entry inside the level's tiles, objects and sprites
+// alike (the records themselves could hold rows up to 255).
+inline constexpr int LastLevelColumn = LevelTilesWide - 1;
+inline constexpr int LastLevelRow = LevelTilesHigh - 1;
+
+// The zoom factors of the View menu, smallest first, and the one it starts with.
+inline constexpr std::array<int, 7> ZoomFactors = {4, 8, 12, 16, 24, 32, 64};
+inline constexpr int DefaultZoom = 16;
 
 struct ViewState {
-    int Zoom = 16;            // pixels per tile edge: 4, 8, 12, 16, 24, 32 or 64
-    ScrollBarState H;         // hscLevelPos: first tile column in view
-    ScrollBarState V;         // vscLevelPos: first tile row in view
-    int SurfaceWidth = 0;     // size of the surface `Level` in pixels
+    int Zoom = DefaultZoom;  // pixels per tile edge: one of ZoomFactors
+    ScrollBarState H;        // hscLevelPos: first tile column in view
+    ScrollBarState V;        // vscLevelPos: first tile row in view
+    int SurfaceWidth = 0;    // size of the surface `Level` in pixels
     int SurfaceHeight = 0;
     ViewToggles Toggles;
     std::vector<int> VisibleObjects;  // indices into LevelObjects, ascending

@@ -10,6 +10,7 @@
 #include <QResizeEvent>
 #include <QScrollBar>
 
+#include "app/windowcaptions.h"
 #include "catalogue/definitionfiles.h"
 #include "level/cartridgesize.h"
 #include "level/levelio.h"
@@ -34,17 +35,6 @@ const char* const NoRomText = "A valid ROM must be selected to run Tarnloft.";
 const char* const DefinitionErrorTitle = "Tarnloft - This is bad";
 const char* const OpenErrorTitle = "Tarnloft - Cannot open ROM";
 
-std::string FileCaption(const std::string& path) { return FileNameOf(path) + " - Tarnloft"; }
-
-// Menu shortcuts that text boxes and lists would otherwise claim for themselves.
-bool IsMenuShortcut(const QKeyEvent* key) {
-    const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
-    if (modifiers == Qt::ControlModifier)
-        return key->key() == Qt::Key_C || key->key() == Qt::Key_E || key->key() == Qt::Key_Z ||
-               key->key() == Qt::Key_Y;
-    return modifiers == (Qt::ControlModifier | Qt::ShiftModifier) && key->key() == Qt::Key_Z;
-}
-
 void PlaceRect(QWidget* widget, const LayoutRect& r) {
     widget->setGeometry(r.Left, r.Top, std::max(0, r.Width), std::max(0, r.Height));
 }
@@ -54,7 +44,6 @@ MainWindow::MainWindow(Prompts& prompts, std::string dataFolder, QWidget* parent
     : QMainWindow(parent), prompts_(prompts), dataFolder_(std::move(dataFolder)) {
     setObjectName(QStringLiteral("frmLevel"));
     setWindowTitle(QStringLiteral("Tarnloft"));
-    // The window hears each report first (messages, layout), then the panels and the surface.
     connect(&session_, &EditorSession::Changed, this, &MainWindow::ShowReport);
     BuildMenus();
     BuildPanels();
@@ -94,8 +83,6 @@ void MainWindow::BuildPanels() {
     // The Screen Exit Editor covers the object info while shown.
     screenExits_ = new ScreenExitPanel(session_, client_);
     screenExits_->raise();
-    // The surface hears the report after the panels.
-    connect(&session_, &EditorSession::Changed, surface_, &LevelSurface::ShowReport);
 
     connect(surface_, &LevelSurface::Pressed, this,
             [this](MouseButton button, double x, double y) { session_.Apply(&Editor::Press, button, x, y); });
@@ -107,6 +94,7 @@ void MainWindow::BuildPanels() {
     connect(surface_, &LevelSurface::DeletePressed, this, [this] { session_.Apply(&Editor::Remove); });
     connect(surface_, &LevelSurface::PopupLineChosen, this,
             [this](int line) { session_.Apply(&Editor::ChoosePopupLine, line); });
+    connect(surface_, &LevelSurface::WheelTurned, this, &MainWindow::TurnWheel);
     connect(hscLevelPos_, &QScrollBar::valueChanged, this,
             [this](int value) { session_.Apply(&Editor::ScrollTo, true, value); });
     connect(vscLevelPos_, &QScrollBar::valueChanged, this,
@@ -231,9 +219,14 @@ void MainWindow::ShowReport(const ChangeReport& report) {
     if (ended_) return;
     if (report.Layout) ApplyLayout(*report.Layout);
     if (report.ScrollChanged) SyncScrollBars();
+    if (report.ViewChanged || report.ModeChanged) ShowTicks();
+    ShowHistory();
+}
+
+void MainWindow::ShowTicks() {
     const ViewToggles& toggles = State().View.Toggles;
     mnuViewCross_->setChecked(toggles.CrossSection);
-    mnuViewScreenExit_->setChecked(toggles.ScreenExitMode);
+    mnuViewScreenExit_->setChecked(State().InScreenExitMode());
     mnuViewOutofbounds_->setChecked(toggles.OutOfBounds);
     mnuViewSeperateobjects_->setChecked(toggles.SeparateObjects);
     mnuViewSmallgrid_->setChecked(toggles.SmallGrid);
@@ -312,11 +305,19 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
     if (width() < least.width() || height() < least.height()) resize(size().expandedTo(least));
 }
 
+// Whether the key is the shortcut of one of the window's menu items.
+bool MainWindow::IsMenuShortcut(const QKeyEvent* key) const {
+    const QKeySequence pressed(QKeyCombination(key->modifiers() & ~Qt::KeypadModifier, Qt::Key(key->key())));
+    for (const QAction* action : findChildren<QAction*>())
+        if (action->shortcuts().contains(pressed)) return true;
+    return false;
+}
+
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::ShortcutOverride) {
-        // Text boxes and lists claim Ctrl+C, Ctrl+Z and Ctrl+Y (and line
-        // edits Ctrl+E) for themselves; refusing the override lets the menu
-        // shortcut fire.
+        // Text boxes and lists claim some menu shortcuts for themselves
+        // (Ctrl+C, Ctrl+Z, Ctrl+Y, and line edits Ctrl+E); the menu takes
+        // them first, so refusing the override lets its shortcut fire.
         auto* widget = qobject_cast<QWidget*>(watched);
         if (IsMenuShortcut(static_cast<QKeyEvent*>(event)) && widget && widget->window() == this) {
             event->ignore();

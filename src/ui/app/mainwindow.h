@@ -20,6 +20,7 @@
 #include "session/editorsession.h"
 
 class QAction;
+class QKeyEvent;
 class QMenu;
 class QScrollBar;
 
@@ -85,6 +86,9 @@ private slots:
 private:
     // mainwindow_menus.cpp
     void BuildMenus();
+    void BuildFileMenu(QMenu* file);
+    void BuildLevelMenu(QMenu* level);
+    void BuildViewMenu(QMenu* view);
     void OpenRom();
     void SaveLevel();
     // mainwindow_save.cpp: "Save Level, Moving It If Needed".
@@ -107,8 +111,10 @@ private:
     void ExportLevelPicture();
     void ExportAllLevelPictures();
 
-    // mainwindow_edit.cpp: the Edit menu (undo, redo) and the mouse wheel.
+    // mainwindow_edit.cpp: the Edit menu (undo, redo).
     void BuildEditMenu();
+    void ShowHistory();
+    // mainwindow_wheel.cpp
     void TurnWheel(const WheelTurn& turn, double x, double y);
 
     // mainwindow.cpp
@@ -117,6 +123,8 @@ private:
     void LayoutWindow();
     void ApplyLayout(const LayoutResult& layout);
     void SyncScrollBars();
+    void ShowTicks();
+    bool IsMenuShortcut(const QKeyEvent* key) const;
     bool OpenAndLoadFirstLevel(const std::string& path, bool atStartup, bool& endProgram,
                                bool nameImageInMessages = false);
     // Shows a failed load's messages (ending the program when it must); false then.

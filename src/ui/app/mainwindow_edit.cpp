@@ -1,40 +1,46 @@
-// The Edit menu with undo and redo of the session's history, and the mouse
-// wheel over the drawing surface.
+// The Edit menu: undo and redo of the session's history, their captions
+// naming the step ("&Undo Move", "&Redo Create").
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
 
 #include "app/mainwindow.h"
-#include "surface/levelsurface.h"
+#include "widgets/qtstrings.h"
 
 namespace tarnloft {
+
+namespace {
+
+QAction* AddHistoryAction(QMenu* menu, const char* name, const QList<QKeySequence>& keys) {
+    QAction* action = menu->addAction(QString());
+    action->setObjectName(QString::fromLatin1(name));
+    action->setShortcuts(keys);
+    return action;
+}
+
+}  // namespace
 
 void MainWindow::BuildEditMenu() {
     QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
     edit->setObjectName(QStringLiteral("mnuEdit"));
-    // Their captions name the step: "&Undo Move", "&Redo Create".
-    QUndoStack& history = session_.History();
-    mnuEditUndo_ = history.createUndoAction(edit, QStringLiteral("&Undo"));
-    mnuEditUndo_->setObjectName(QStringLiteral("mnuEditUndo"));
-    mnuEditUndo_->setShortcut(QKeySequence(QStringLiteral("Ctrl+Z")));
-    mnuEditRedo_ = history.createRedoAction(edit, QStringLiteral("&Redo"));
-    mnuEditRedo_->setObjectName(QStringLiteral("mnuEditRedo"));
-    mnuEditRedo_->setShortcuts(
+    mnuEditUndo_ = AddHistoryAction(edit, "mnuEditUndo", {QKeySequence(QStringLiteral("Ctrl+Z"))});
+    mnuEditRedo_ = AddHistoryAction(
+        edit, "mnuEditRedo",
         {QKeySequence(QStringLiteral("Ctrl+Y")), QKeySequence(QStringLiteral("Ctrl+Shift+Z"))});
-    edit->addAction(mnuEditUndo_);
-    edit->addAction(mnuEditRedo_);
-
-    connect(surface_, &LevelSurface::WheelTurned, this, &MainWindow::TurnWheel);
+    connect(mnuEditUndo_, &QAction::triggered, this, [this] { session_.Undo(); });
+    connect(mnuEditRedo_, &QAction::triggered, this, [this] { session_.Redo(); });
+    ShowHistory();
 }
 
-void MainWindow::TurnWheel(const WheelTurn& turn, double x, double y) {
-    const WheelAction action = wheel_.Take(turn);
-    if (action.ZoomSteps != 0) {
-        const int zoom = StepZoom(State().View.Zoom, action.ZoomSteps);
-        if (zoom != State().View.Zoom) session_.Apply(&Editor::WheelZoom, zoom, x, y, CurrentLayoutInput());
-    }
-    if (action.Columns != 0 || action.Rows != 0)
-        session_.Apply(&Editor::WheelScroll, action.Columns, action.Rows);
+// After every report: the steps that undo and redo would take.
+void MainWindow::ShowHistory() {
+    auto show = [](QAction* action, const char* verb, const std::string& step, bool enabled) {
+        action->setText(QString::fromLatin1(verb) +
+                        (step.empty() ? QString() : QStringLiteral(" ") + ToQString(step)));
+        action->setEnabled(enabled);
+    };
+    show(mnuEditUndo_, "&Undo", session_.History().UndoName(), session_.CanUndo());
+    show(mnuEditRedo_, "&Redo", session_.History().RedoName(), session_.CanRedo());
 }
 
 }  // namespace tarnloft

@@ -25,12 +25,11 @@
 namespace tarnloft {
 
 namespace {
-struct ZoomEntry {
-    int Zoom;
-    const char* Caption;
-};
-constexpr ZoomEntry ZoomEntries[] = {{4, "4x"},   {8, "8x"},   {12, "12x"}, {16, "16x (Default)"},
-                                     {24, "24x"}, {32, "32x"}, {64, "64x"}};
+
+// "4x" ... "64x"; the factor the window starts with says so.
+std::string ZoomCaption(int zoom) {
+    return std::to_string(zoom) + "x" + (zoom == DefaultZoom ? " (Default)" : "");
+}
 
 QMenu* AddMenu(QMenu* parent, const char* name, const char* caption) {
     QMenu* menu = parent->addMenu(QString::fromUtf8(caption));
@@ -38,9 +37,9 @@ QMenu* AddMenu(QMenu* parent, const char* name, const char* caption) {
     return menu;
 }
 
-QAction* AddAction(QMenu* menu, const char* name, const char* caption, const char* shortcut = nullptr,
+QAction* AddAction(QMenu* menu, const char* name, const std::string& caption, const char* shortcut = nullptr,
                    bool checkable = false) {
-    QAction* action = menu->addAction(QString::fromUtf8(caption));
+    QAction* action = menu->addAction(QString::fromStdString(caption));
     action->setObjectName(QString::fromLatin1(name));
     if (shortcut) action->setShortcut(QKeySequence(QString::fromLatin1(shortcut)));
     action->setCheckable(checkable);
@@ -59,15 +58,31 @@ int64_t ToSigned(uint64_t value) {
 void MainWindow::BuildMenus() {
     QMenu* main = menuBar()->addMenu(QStringLiteral("Tarnloft"));
     main->setObjectName(QStringLiteral("mnuMain"));
+    BuildFileMenu(AddMenu(main, "mnuFile", "&File"));
+    BuildLevelMenu(AddMenu(main, "mnuLevel", "&Level"));
+    BuildViewMenu(AddMenu(main, "mnuView", "&View"));
 
-    QMenu* file = AddMenu(main, "mnuFile", "&File");
+    QMenu* random = AddMenu(main, "mnuRandom", "&Random");
+    connect(AddAction(random, "mnuRandomHex", "&Hex editor..."), &QAction::triggered, this,
+            [this] { ShowHexDialog(); });
+    AddSeparator(random, "mnuRandomDash1");
+    connect(AddAction(random, "mnuRandomBadger", "Fetch Me A &Badger"), &QAction::triggered, this,
+            [this] { FetchBadger(); });
+
+    QMenu* help = AddMenu(main, "mnuHelp", "&Help");
+    connect(AddAction(help, "mnuHelpAbout", "&About..."), &QAction::triggered, this,
+            [this] { ShowAboutDialog(); });
+}
+
+void MainWindow::BuildFileMenu(QMenu* file) {
     connect(AddAction(file, "mnuFileOpen", "&Open ROM...", "Ctrl+O"), &QAction::triggered, this,
             [this] { OpenRom(); });
     AddSeparator(file, "mnuFileDash2");
     connect(AddAction(file, "mnuMainQuit", "&Exit", "Ctrl+Q"), &QAction::triggered, this,
             [this] { close(); });
+}
 
-    QMenu* level = AddMenu(main, "mnuLevel", "&Level");
+void MainWindow::BuildLevelMenu(QMenu* level) {
     connect(AddAction(level, "mnuFileLevelIndex", "&Load Level by Index...", "Ctrl+L"), &QAction::triggered,
             this, [this] { ShowLevelIndexDialog(); });
     connect(AddAction(level, "mnuFileLevel", "(Do NOT use this) Load Level by Of&fset..."),
@@ -86,8 +101,9 @@ void MainWindow::BuildMenus() {
         AddMenu(clear, "cmdLevelClearsuretwo", "Are you sure you want to remove all objects and sprites?");
     connect(AddAction(confirm, "mnuRandomLevelClear", "Yes, I'm sure"), &QAction::triggered, this,
             [this] { session_.Apply(&Editor::Clear); });
+}
 
-    QMenu* view = AddMenu(main, "mnuView", "&View");
+void MainWindow::BuildViewMenu(QMenu* view) {
     mnuViewCross_ = AddAction(view, "mnuViewCross", "Cross-section mode", "Ctrl+C", true);
     mnuViewScreenExit_ = AddAction(view, "mnuViewScreenExit", "Screen Exit mode", "Ctrl+E", true);
     AddSeparator(view, "mnuViewLine1");
@@ -111,26 +127,14 @@ void MainWindow::BuildMenus() {
 
     QMenu* zoom = AddMenu(view, "mnuViewZoomlist", "Zoom");
     auto* zoomGroup = new QActionGroup(this);
-    for (const ZoomEntry& entry : ZoomEntries) {
-        QAction* action = AddAction(zoom, "mnuViewZoom", entry.Caption, nullptr, true);
-        action->setProperty("index", entry.Zoom);
-        action->setChecked(entry.Zoom == 16);
+    for (const int factor : ZoomFactors) {
+        QAction* action = AddAction(zoom, "mnuViewZoom", ZoomCaption(factor), nullptr, true);
+        action->setProperty("index", factor);
+        action->setChecked(factor == DefaultZoom);
         zoomGroup->addAction(action);
-        const int factor = entry.Zoom;
         connect(action, &QAction::triggered, this, [this, factor] { Zoom(factor); });
         zoomActions_.push_back(action);
     }
-
-    QMenu* random = AddMenu(main, "mnuRandom", "&Random");
-    connect(AddAction(random, "mnuRandomHex", "&Hex editor..."), &QAction::triggered, this,
-            [this] { ShowHexDialog(); });
-    AddSeparator(random, "mnuRandomDash1");
-    connect(AddAction(random, "mnuRandomBadger", "Fetch Me A &Badger"), &QAction::triggered, this,
-            [this] { FetchBadger(); });
-
-    QMenu* help = AddMenu(main, "mnuHelp", "&Help");
-    connect(AddAction(help, "mnuHelpAbout", "&About..."), &QAction::triggered, this,
-            [this] { ShowAboutDialog(); });
 }
 
 void MainWindow::OpenRom() {

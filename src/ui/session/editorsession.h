@@ -2,16 +2,16 @@
 // with one Qt signal that carries the ChangeReport of every operation. The
 // window, the panels and the surface call its operations and listen to
 // Changed; none of them changes the level or the view in any other way.
-// Operations that change the level become steps of the undo history.
+// Each report says how its operation enters the undo history, which the
+// session keeps.
 #pragma once
 #include <QObject>
-#include <QUndoStack>
 #include <optional>
 #include <string>
 
 #include "catalogue/catalogues.h"
 #include "edit/editor.h"
-#include "edit/history.h"
+#include "edit/undohistory.h"
 #include "rom/romimage.h"
 
 namespace tarnloft {
@@ -25,38 +25,36 @@ public:
     void SetDefs(Catalogues defs) { defs_ = std::move(defs); }
     RomImage& Rom() { return rom_; }
     const RomImage& Rom() const { return rom_; }
-    const Editor& Edit() const { return editor_; }
     const EditorState& State() const { return editor_.State(); }
 
-    // Runs one editor operation and announces its report. The operation
-    // receives the Editor; e.g. session.Apply(&Editor::Remove).
+    // Runs one editor operation, records it in the history and announces
+    // its report; e.g. session.Apply(&Editor::Remove).
     template <typename Operation, typename... Args>
     ChangeReport Apply(Operation operation, Args&&... args) {
         ChangeReport report = (editor_.*operation)(std::forward<Args>(args)...);
-        Record(KindOf(operation), report);
-        emit Changed(report);
+        Announce(report);
         return report;
     }
 
-    // The undo history of the level on screen.
-    QUndoStack& History() { return history_; }
-    // Puts back the level and selection of one side of a step (undo, redo).
-    void RestoreStep(const EditorSnapshot& snapshot);
+    // The undo history of the level on screen, and Ctrl+Z and Ctrl+Y.
+    const UndoHistory& History() const { return history_; }
+    bool CanUndo() const { return history_.CanUndo(editor_); }
+    bool CanRedo() const { return history_.CanRedo(editor_); }
+    void Undo();
+    void Redo();
 
 signals:
-    // After every operation, with what it changed. Slots run in the order
-    // they were connected: the window (messages, layout) first.
+    // After every operation, with what it changed.
     void Changed(const tarnloft::ChangeReport& report);
 
 private:
-    void Record(EditKind kind, const ChangeReport& report);
+    void Announce(const ChangeReport& report);
+    void Restore(const std::optional<EditorSnapshot>& snapshot);
 
     Catalogues defs_;
     RomImage rom_;
     Editor editor_{defs_};
-    QUndoStack history_;
-    StepRecorder recorder_;
-    bool restoring_ = false;  // operations that follow a restore are not steps
+    UndoHistory history_{editor_};
 };
 
 }  // namespace tarnloft

@@ -18,6 +18,10 @@ namespace tarnloft {
 
 namespace {
 
+// Where the popup list and the hover label wait while hidden.
+constexpr int HiddenPopupTop = -512;
+constexpr int HiddenToolTipTop = -32;
+
 Qt::CursorShape CursorOf(PointerShape shape) {
     switch (shape) {
         case PointerShape::Move:
@@ -64,11 +68,15 @@ LevelSurface::LevelSurface(const EditorSession& session, QWidget* parent)
     // away from the surface.
     toolTip_->setAttribute(Qt::WA_TransparentForMouseEvents);
     toolTip_->move(0, HiddenToolTipTop);
+    connect(&session_, &EditorSession::Changed, this, &LevelSurface::ShowReport);
 }
 
 QImage& LevelSurface::Picture() {
-    // In device pixels: twice the widget's size at a device pixel ratio of 2.
-    const QSize wanted = size().expandedTo(QSize(1, 1)) * PictureScale();
+    // The surface size of the view, which the layout also gives the widget,
+    // in device pixels: twice that at a device pixel ratio of 2.
+    const ViewState& view = session_.State().View;
+    const QSize wanted =
+        QSize(view.SurfaceWidth, view.SurfaceHeight).expandedTo(QSize(1, 1)) * PictureScale();
     if (picture_.size() != wanted) {
         picture_ = QImage(wanted, QImage::Format_RGB32);
         picture_.fill(palette().color(QPalette::Button));

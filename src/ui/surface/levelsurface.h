@@ -18,17 +18,13 @@ namespace tarnloft {
 
 class EditorSession;
 
-// Where the popup list and the hover label wait while hidden.
-inline constexpr int HiddenPopupTop = -512;
-inline constexpr int HiddenToolTipTop = -32;
-
 class LevelSurface : public QWidget {
     Q_OBJECT
 public:
     LevelSurface(const EditorSession& session, QWidget* parent = nullptr);
 
-    // The persistent picture, resized (and then blank) to the widget's size
-    // in device pixels.
+    // The persistent picture, resized (and then blank) to the surface size of
+    // the view, which the layout also gives the widget, in device pixels.
     QImage& Picture();
     // Device pixels per pixel of the surface in the picture (2 at 200 %).
     int PictureScale() const;

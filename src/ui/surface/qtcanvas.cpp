@@ -9,11 +9,8 @@
 #include <unordered_map>
 
 #include "surface/labelcache.h"
-#include "surface/qtcanvas_internal.h"
 
 namespace tarnloft {
-
-using namespace QtCanvasDetail;
 
 namespace {
 
@@ -24,7 +21,7 @@ Rgb ToRgb(const QColor& c) {
 
 }  // namespace
 
-const QBrush& QtCanvasDetail::HatchBrush(Rgb colour, int period) {
+const QBrush& QtCanvas::HatchBrush(Rgb colour, int period) {
     thread_local std::unordered_map<uint64_t, QBrush> brushes;
     const uint64_t key =
         (uint64_t(period) << 24) | (uint32_t(colour.R) << 16) | (uint32_t(colour.G) << 8) | colour.B;
@@ -39,6 +36,26 @@ const QBrush& QtCanvasDetail::HatchBrush(Rgb colour, int period) {
         tile.setPixel(period - 1 - i, i, ink);
     }
     return brushes.emplace(key, QBrush(tile)).first->second;
+}
+
+QBrush QtCanvas::FillBrush(FillStyle style, Rgb colour, int hatchPeriod) {
+    switch (style) {
+        case FillStyle::Solid:
+            return QBrush(ToQColor(colour), Qt::SolidPattern);
+        case FillStyle::DiagonalCross:
+            return HatchBrush(colour, hatchPeriod);
+        case FillStyle::Transparent:
+            break;
+    }
+    return QBrush(Qt::NoBrush);
+}
+
+bool QtCanvas::ClipToPicture(int& left, int& top, int& right, int& bottom) const {
+    left = std::max(left, 0);
+    top = std::max(top, 0);
+    right = std::min(right, image_.width());
+    bottom = std::min(bottom, image_.height());
+    return left < right && top < bottom;
 }
 
 QFont QtCanvas::SurfaceFont(int pointSize, int scale) {

@@ -9,11 +9,13 @@
 // one device pixel wide. Each thread keeps its own caches, so pictures can
 // be drawn on worker threads.
 #pragma once
+#include <QBrush>
 #include <QColor>
 #include <QFont>
 #include <QLine>
 #include <QPainter>
 #include <QPen>
+#include <cmath>
 #include <cstdint>
 #include <vector>
 
@@ -59,7 +61,24 @@ public:
     // Drops the cached label layouts (used by the benchmark to measure a cold start).
     static void ClearTextCache();
 
+    // The brush that fills boxes and circles in the given style and colour;
+    // the cross-hatch repeats every `hatchPeriod` pixels.
+    static QBrush FillBrush(FillStyle style, Rgb colour, int hatchPeriod = 8);
+
 private:
+    // Small helpers of the painter path and the direct pixel writes.
+    static QColor ToQColor(Rgb c) { return QColor(c.R, c.G, c.B); }
+    static bool Whole(double v) { return v == std::floor(v) && std::fabs(v) < 1e7; }
+    static uint32_t PixelOf(Rgb c) {
+        return 0xff000000u | (uint32_t(c.R) << 16) | (uint32_t(c.G) << 8) | c.B;
+    }
+    // The diagonal cross-hatch as a texture in the fill colour, transparent
+    // between the lines, which repeat every `period` pixels: the raster engine
+    // fills a premultiplied texture much faster than its generic pattern brushes.
+    static const QBrush& HatchBrush(Rgb colour, int period);
+    // Clips [left, right) x [top, bottom) to the picture; false when nothing is left.
+    bool ClipToPicture(int& left, int& top, int& right, int& bottom) const;
+
     void ApplyPen();
     void ApplyBrush();
     void EnsureBrush();

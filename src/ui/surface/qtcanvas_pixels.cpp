@@ -10,11 +10,8 @@
 
 #include "surface/labelcache.h"
 #include "surface/qtcanvas.h"
-#include "surface/qtcanvas_internal.h"
 
 namespace tarnloft {
-
-using namespace QtCanvasDetail;
 
 namespace {
 
@@ -90,7 +87,7 @@ bool QtCanvas::DirectText(QtCanvasLabel& entry, int left, int top, int right, in
 }
 
 void QtCanvas::FillSpan(int left, int top, int right, int bottom, uint32_t pixel) {
-    if (!ClipToPicture(left, top, right, bottom, image_.width(), image_.height())) return;
+    if (!ClipToPicture(left, top, right, bottom)) return;
     for (int y = top; y < bottom; ++y) {
         auto* row = reinterpret_cast<uint32_t*>(bits_ + y * stride_);
         std::fill(row + left, row + right, pixel);
@@ -98,7 +95,7 @@ void QtCanvas::FillSpan(int left, int top, int right, int bottom, uint32_t pixel
 }
 
 void QtCanvas::FillHatch(int left, int top, int right, int bottom, uint32_t pixel) {
-    if (!ClipToPicture(left, top, right, bottom, image_.width(), image_.height())) return;
+    if (!ClipToPicture(left, top, right, bottom)) return;
     // The hatch tile repeats every p pixels (a power of two) from the
     // picture's origin; in row y its two diagonals sit where x % p is y % p
     // and p - 1 - y % p.

@@ -2,9 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
-#include "rom/temprom.h"
+#include "support/testimage.h"
 
 namespace fs = std::filesystem;
 
@@ -16,32 +14,26 @@ TEST(DataFolder, PrefersTheExecutablesFolderThenTheInstalledShareFolder) {
         const char* BesideFile;  // written into bin/ when set
         const char* SharedFile;  // written into share/tarnloft/ when set
         const char* Expected;    // relative to the root
+        bool BesideIsFolder;     // the name beside is a folder, not a file
     };
     const Case cases[] = {
-        {"build folder", "O5Data.dat", nullptr, "bin"},
-        {"installed tree", nullptr, "O5Data.dat", "share/tarnloft"},
-        {"both: the executable's folder wins", "LevelList.dat", "O5Data.dat", "bin"},
-        {"a partial set beside wins, so its gaps are reported", "LevelOffsets.dat", "O5Data.dat", "bin"},
-        {"neither: the executable's folder for the error", nullptr, nullptr, "bin"},
+        {"build folder", "O5Data.dat", nullptr, "bin", false},
+        {"installed tree", nullptr, "O5Data.dat", "share/tarnloft", false},
+        {"both: the executable's folder wins", "LevelList.dat", "O5Data.dat", "bin", false},
+        {"a partial set beside wins, so its gaps are reported", "LevelOffsets.dat", "O5Data.dat", "bin",
+         false},
+        {"neither: the executable's folder for the error", nullptr, nullptr, "bin", false},
+        {"a folder named like a file does not count", "O5Data.dat", "O4Data.dat", "share/tarnloft", true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Name);
-        testrom::TempFolder root;
-        const fs::path bin = fs::path(root.Path) / "bin";
-        const fs::path shared = fs::path(root.Path) / "share" / "tarnloft";
+        testimage::ScratchFolder root;
+        const fs::path bin = fs::path(root.Path()) / "bin";
         fs::create_directories(bin);
-        fs::create_directories(shared);
-        if (c.BesideFile) root.Write(std::string("bin/") + c.BesideFile, "");
+        fs::create_directories(fs::path(root.Path()) / "share" / "tarnloft");
+        if (c.BesideFile && c.BesideIsFolder) fs::create_directories(bin / c.BesideFile);
+        if (c.BesideFile && !c.BesideIsFolder) root.Write(std::string("bin/") + c.BesideFile, "");
         if (c.SharedFile) root.Write(std::string("share/tarnloft/") + c.SharedFile, "");
-        EXPECT_EQ(fs::path(tarnloft::FindDataFolder(bin.string())), fs::path(root.Path) / c.Expected);
+        EXPECT_EQ(fs::path(tarnloft::FindDataFolder(bin.string())), fs::path(root.Path()) / c.Expected);
     }
-}
-
-TEST(DataFolder, AFolderNamedLikeAFileDoesNotCount) {
-    testrom::TempFolder root;
-    const fs::path bin = fs::path(root.Path) / "bin";
-    fs::create_directories(bin / "O5Data.dat");
-    fs::create_directories(fs::path(root.Path) / "share" / "tarnloft");
-    root.Write("share/tarnloft/O4Data.dat", "");
-    EXPECT_EQ(fs::path(tarnloft::FindDataFolder(bin.string())), fs::path(root.Path) / "share/tarnloft");
 }

@@ -3,9 +3,9 @@
 
 #include <gtest/gtest.h>
 
-#include "rom/temprom.h"
+#include "support/testimage.h"
 
-using namespace testrom;
+using namespace tarnloft;
 
 TEST(FreeSpaceFile, ReadsRangesOrNamesTheBadLine) {
     // clang-format off
@@ -18,9 +18,9 @@ TEST(FreeSpaceFile, ReadsRangesOrNamesTheBadLine) {
     };
     // clang-format on
     for (const auto& c : cases) {
-        TempFolder folder;
+        testimage::ScratchFolder folder;
         if (c.Text) folder.Write(FreeSpaceFileName, c.Text);
-        const FreeSpaceLoad load = LoadFreeSpace(folder.Path);
+        const FreeSpaceLoad load = LoadFreeSpace(folder.Path());
         EXPECT_EQ(load.Ok, *c.Error == 0) << c.Name;
         EXPECT_EQ(load.Error, c.Error) << c.Name;
         if (std::string(c.Name) == "two ranges") {

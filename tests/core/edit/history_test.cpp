@@ -1,21 +1,20 @@
-// The history's steps: which operations make one, their names, and that
-// restoring a step's two sides gives back the level, the selection and the
-// bytes a save would write.
-#include "edit/history.h"
-
+// The history's steps: which operations make one, their names, that
+// restoring a step's two sides gives back the level and the selection, and
+// that every operation declares its place (the two tables walk them all).
 #include <gtest/gtest.h>
 
-#include "edit/editfixture.h"
-#include "level/objectstream.h"
-#include "level/spritestream.h"
+#include "edit/undohistory.h"
+#include "fixtures.h"
+#include "support/declaredsteps.h"
 
-using namespace editfix;
+using namespace fixture;
 
 namespace {
 
 const Catalogues defs = MakeDefs();
 
-// An editor whose operations pass through a recorder, as in the window.
+// An editor whose operations pass through a recorder, as in the window;
+// each operation's declaration is checked on the way.
 struct Recorded {
     Editor editor;
     StepRecorder recorder;
@@ -24,10 +23,11 @@ struct Recorded {
     explicit Recorded(Editor start) : editor(std::move(start)) { recorder.Restart(editor); }
 
     template <typename Operation, typename... Args>
-    void Do(Operation operation, Args&&... args) {
+    ChangeReport Do(Operation operation, Args&&... args) {
         const ChangeReport report = (editor.*operation)(std::forward<Args>(args)...);
-        if (std::optional<HistoryStep> step = recorder.Record(KindOf(operation), editor, report))
+        if (std::optional<HistoryStep> step = recorder.Record(editor, report))
             steps.push_back(std::move(*step));
+        return report;
     }
     void Drag(double x1, double y1, double x2, double y2) {
         Do(&Editor::Press, MouseButton::Left, x1, y1);
@@ -36,31 +36,6 @@ struct Recorded {
         Do(&Editor::Release);
     }
 };
-
-// What a save writes: header, object stream and sprite stream.
-std::vector<uint8_t> SavedBytes(const LevelModel& level) {
-    std::vector<uint8_t> bytes(level.HeaderBytes.begin(), level.HeaderBytes.end());
-    const std::vector<uint8_t> objects = EncodeObjectStream(defs, level);
-    const std::vector<uint8_t> sprites = EncodeSpriteStream(level);
-    bytes.insert(bytes.end(), objects.begin(), objects.end());
-    bytes.insert(bytes.end(), sprites.begin(), sprites.end());
-    return bytes;
-}
-
-struct Seen {
-    LevelModel Level;
-    std::vector<uint8_t> Bytes;
-};
-Seen See(const Editor& e) { return Seen{e.Level(), SavedBytes(e.Level())}; }
-
-void ExpectSame(const Seen& expected, const Editor& e, const std::string& what) {
-    EXPECT_TRUE(SameLevelContent(expected.Level, e.Level())) << what;
-    EXPECT_EQ(expected.Level.SelectedObject, e.Level().SelectedObject) << what;
-    EXPECT_EQ(expected.Level.SelectedScreenExit, e.Level().SelectedScreenExit) << what;
-    EXPECT_EQ(expected.Level.ObjectBytesUsed, e.Level().ObjectBytesUsed) << what;
-    EXPECT_EQ(expected.Level.SpriteBytesUsed, e.Level().SpriteBytesUsed) << what;
-    EXPECT_EQ(expected.Bytes, SavedBytes(e.Level())) << what;
-}
 
 // Entry 1 covers tiles 2..5 x 3 (pixels 32..96 x 48..64), its width handle at x 96, over
 // entry 0 at tiles 3..4 x 3..4; sprite 2 at 12, 12 is selected. Exits on screens 1,0 and 2,1.
@@ -73,6 +48,16 @@ Editor StartEditor(bool exitMode) {
                           });
     if (exitMode) e.ToggleScreenExitMode();
     return e;
+}
+
+void ExpectLevel(const LevelModel& expected, const Editor& e, const std::string& what) {
+    const LevelModel& now = e.Level();
+    EXPECT_TRUE(SameLevelContent(expected, now)) << what;
+    EXPECT_EQ(
+        std::tuple(expected.SelectedObject, expected.SelectedScreenExit, expected.ObjectBytesUsed,
+                   expected.SpriteBytesUsed),
+        std::tuple(now.SelectedObject, now.SelectedScreenExit, now.ObjectBytesUsed, now.SpriteBytesUsed))
+        << what;
 }
 
 // Something the user does, on StartEditor(exitMode).
@@ -109,21 +94,22 @@ TEST(HistoryStep, EveryLevelEditIsOneStepThatRestoresBothWays) {
     };
     for (const EditRow& row : rows) {
         Recorded r(StartEditor(row.exitMode));
-        const Seen before = See(r.editor);
+        const LevelModel before = r.editor.Level();
         row.edit(r);
-        const Seen after = See(r.editor);
+        const LevelModel after = r.editor.Level();
         ASSERT_EQ(r.steps.size(), 1u) << row.name;
         const HistoryStep& step = r.steps.front();
         EXPECT_EQ(step.Name, row.name);
-        EXPECT_FALSE(SameLevelContent(before.Level, after.Level)) << row.name;
-
-        r.editor.Restore(step.Before);
-        ExpectSame(before, r.editor, std::string(row.name) + ", undone");
-        r.editor.Restore(step.After);
-        ExpectSame(after, r.editor, std::string(row.name) + ", redone");
+        EXPECT_FALSE(SameLevelContent(before, after)) << row.name;
+        r.Do(&Editor::Restore, step.Before);
+        ExpectLevel(before, r.editor, std::string(row.name) + ", undone");
+        r.Do(&Editor::Restore, step.After);
+        ExpectLevel(after, r.editor, std::string(row.name) + ", redone");
     }
 }
 
+// A drag that ends where it began, one that a load cuts short, and
+// operations of no step of their own.
 TEST(HistoryStep, OperationsThatChangeNoLevelAreNone) {
     const EditRow rows[] = {
         {"a selecting click", false, [](Recorded& r) { r.Drag(40, 56, 40, 56); }},
@@ -134,27 +120,33 @@ TEST(HistoryStep, OperationsThatChangeNoLevelAreNone) {
              r.Do(&Editor::Move, MouseButton::Left, 40.0, 56.0);
              r.Do(&Editor::Release);
          }},
-        {"a popup's first line", false,
+        {"a drag cut short by a load", false,
          [](Recorded& r) {
-             r.Do(&Editor::Press, MouseButton::Right, 56.0, 56.0);
-             r.Do(&Editor::ChoosePopupLine, 0);
+             r.Do(&Editor::Press, MouseButton::Left, 40.0, 56.0);
+             r.Do(&Editor::Move, MouseButton::Left, 120.0, 56.0);
+             r.Do(&Editor::AdoptLevel, r.editor.Level());
+             r.Do(&Editor::Release);
          }},
         {"the header as it was", false,
          [](Recorded& r) {
              r.Do(&Editor::SetHeader, HeaderBytesArray{1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
          }},
-        {"an exit field stored again", true,
-         [](Recorded& r) { r.Do(&Editor::StoreExitField, ExitField::Destination, std::string("5")); }},
-        {"three characters in an exit box", true,
-         [](Recorded& r) { r.Do(&Editor::StoreExitField, ExitField::Destination, std::string("123")); }},
-        {"the view and the selection", false,
+        {"the view, the selection and a new session", false,
          [](Recorded& r) {
-             r.Do(&Editor::Next);
-             r.Do(&Editor::Arrow, ArrowDirection::Down);
-             r.Do(&Editor::WheelScroll, 3, 3);
-             r.Do(&Editor::Toggle, ViewToggle::SmallGrid);
+             const LayoutInput window{845, 504};
+             r.Do(&Editor::Next), r.Do(&Editor::Previous), r.Do(&Editor::Goto);
+             r.Do(&Editor::Arrow, ArrowDirection::Down), r.Do(&Editor::ScrollTo, true, 3);
+             r.Do(&Editor::WheelScroll, 1, 1), r.Do(&Editor::WheelZoom, 24, 100.0, 100.0, window);
+             r.Do(&Editor::Layout, window), r.Do(&Editor::Zoom, 16, window);
+             r.Do(&Editor::ToggleOutOfBounds, window), r.Do(&Editor::ToggleSeparateObjects, window);
+             r.Do(&Editor::Toggle, ViewToggle::SmallGrid), r.Do(&Editor::Redraw);
+             r.Do(&Editor::Reset, r.editor.State());
          }},
-        {"a refused create", false, [](Recorded& r) { r.Do(&Editor::Create, std::optional<int>()); }},
+        {"the exit editor's steps", true,
+         [](Recorded& r) {
+             r.Do(&Editor::ExitNext), r.Do(&Editor::ExitPrevious), r.Do(&Editor::ExitGoto);
+             r.Do(&Editor::ToggleScreenExitMode);
+         }},
     };
     for (const EditRow& row : rows) {
         Recorded r(StartEditor(row.exitMode));
@@ -163,29 +155,24 @@ TEST(HistoryStep, OperationsThatChangeNoLevelAreNone) {
     }
 }
 
-TEST(HistoryStep, ADragIsOneStepFromBeforeItsPress) {
-    Recorded r(StartEditor(false));
-    r.Do(&Editor::Press, MouseButton::Left, 40.0, 56.0);
-    for (int x = 48; x <= 200; x += 8) r.Do(&Editor::Move, MouseButton::Left, double(x), 56.0);
-    EXPECT_TRUE(r.steps.empty());
-    r.Do(&Editor::Release);
-    ASSERT_EQ(r.steps.size(), 1u);
-    // The press selected entry 1; the step starts with the selection before it.
-    EXPECT_EQ(r.steps[0].Before.Level.SelectedObject, 2);
-    EXPECT_EQ(r.steps[0].After.Level.SelectedObject, 1);
-}
-
-TEST(HistoryStep, ALoadedLevelStartsAfresh) {
-    Recorded r(StartEditor(false));
-    r.Do(&Editor::Press, MouseButton::Left, 40.0, 56.0);
-    r.Do(&Editor::Move, MouseButton::Left, 120.0, 56.0);
-    LevelModel other;
-    other.LevelObjects = {Obj(Five, 1, 1), Obj(Five, 9, 9)};
-    r.Do(&Editor::AdoptLevel, other);  // a drag cut short by a load is no step
-    r.Do(&Editor::Release);
-    r.Do(&Editor::Remove);
-    ASSERT_EQ(r.steps.size(), 1u);
-    EXPECT_EQ(r.steps[0].Before.Level.LevelObjects, other.LevelObjects);
+TEST(UndoHistory, KeepsTheLatestThousandStepsAndFoldsTyping) {
+    Editor e = StartEditor(true);
+    UndoHistory history(e);
+    auto run = [&](const ChangeReport& report) { history.Record(e, report); };
+    auto header = [](int i) {
+        return HeaderBytesArray{uint8_t(i & 0xFF), uint8_t(i >> 8), 0, 0, 0, 0, 0, 0, 0, 1};
+    };
+    for (int i = 0; i <= HistoryLimit; ++i) run(e.SetHeader(header(i)));
+    EXPECT_EQ(history.Count(), size_t(HistoryLimit));
+    while (std::optional<EditorSnapshot> before = history.Undo(e)) run(e.Restore(*before));
+    EXPECT_EQ(e.Level().HeaderBytes, header(0));
+    // A new step drops the undone ones; typing into one box is one step,
+    // and typing it back to where it started leaves none.
+    for (const char* text : {"1", "1F"}) run(e.StoreExitField(ExitField::EntranceX, text));
+    EXPECT_EQ(std::tuple(history.Count(), history.UndoName(), history.RedoName()),
+              std::tuple(size_t(1), std::string("Edit Exit"), std::string()));
+    run(e.StoreExitField(ExitField::EntranceX, "0"));
+    EXPECT_EQ(history.Count(), 0u);
 }
 
 }  // namespace

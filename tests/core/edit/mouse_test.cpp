@@ -3,26 +3,26 @@
 
 #include <gtest/gtest.h>
 
-#include "edit/editfixture.h"
+#include "fixtures.h"
 
-using namespace editfix;
+using namespace fixture;
 
 namespace {
 
 const Catalogues defs = MakeDefs();
 
 TEST(Mouse, ClampDraggedExtentKeepsStorableExtents) {
-    const LevelObject five = Obj(Five, 10, 10, 3, 3), nibbles = Obj(Nibbles, 10, 10, 3, 3);
-    const LevelObject wide = Obj(Wide, 10, 10, 3, 2);
+    const LevelObject five = Obj(Five, 10, 10, 3, 3), nibbles = Obj(Nibbles, 10, 10, 3, 3),
+                      wide = Obj(Wide, 10, 10, 3, 2);
     const auto H = Axis::Horizontal, V = Axis::Vertical;
     struct Case {
         LevelObject entry;
         Axis axis;
         int dragged, stored;
-    } const cases[] = {{five, V, 0, 1},      {five, V, -1, -2},          {five, V, -128, -127},
-                       {five, H, 5000, 128}, {nibbles, H, 0, 1},         {nibbles, V, -5, 1},
-                       {nibbles, H, 17, 16}, {wide, H, -200, -129},      {wide, V, 9, 2},
-                       {Sprite(3, 1, 1), H, 9, 1}, {Obj(Undefined, 1, 1), V, 9, 1}};
+    } const cases[] = {
+        {five, V, 0, 1},    {five, V, -1, -2},          {five, V, -128, -127},          {five, H, 5000, 128},
+        {nibbles, H, 0, 1}, {nibbles, V, -5, 1},        {nibbles, H, 17, 16},           {wide, H, -200, -129},
+        {wide, V, 9, 2},    {Sprite(3, 1, 1), H, 9, 1}, {Obj(Undefined, 1, 1), V, 9, 1}};
     for (const Case& c : cases)
         EXPECT_EQ(ClampDraggedExtent(defs, c.entry, c.dragged, c.axis), c.stored)
             << int(c.entry.Number) << (c.axis == H ? " H " : " V ") << c.dragged;
@@ -35,7 +35,6 @@ TEST(Mouse, DragsResizeAndMoveWithinLimits) {
         double pressX, pressY, moveX, moveY;
         LevelObject expected;
     } const cases[] = {{box, 223, 40, 257, 40, Obj(Five, 10, 2, 6, 2)},
-                       {nib, 223, 40, 150, 40, Obj(Nibbles, 10, 2, 1, 2)},
                        {nib, 223, 40, 900, 40, Obj(Nibbles, 10, 2, 16, 2)},
                        {Obj(Five, 10, 2, 4, 5), 170, 111, 170, 33, Obj(Five, 10, 2, 4, 1)},
                        {Obj(Five, 10, 20, 4, 5), 170, 399, 170, -5000, Obj(Five, 10, 20, 4, -127)},
@@ -88,54 +87,44 @@ Editor ShapeEditor(const std::function<void(EditorState&)>& setup = {}) {
                       {ScreenExit{1, 0, 0x0B, 0, 0, 0}}, setup);
 }
 
-TEST(Mouse, PointerShapesAndWhichWins) {
-    const struct {
-        const char* Name;
-        double X, Y;
-        PointerShape Shape;
-    } cases[] = {
-        {"nothing", 100, 300, PointerShape::Arrow},
-        {"body", 170, 70, PointerShape::Move},
-        {"width handle", 223, 70, PointerShape::SizeWE},
-        {"height handle", 170, 95, PointerShape::SizeNS},
-        {"own corner", 223, 95, PointerShape::SizeNWSE},
-        {"width of one, height of another", 223, 47, PointerShape::SizeNWSE},
-        {"exit marker over a body", 260, 3, PointerShape::Cross},
-        {"width handle inside the exit marker", 271, 3, PointerShape::SizeWE},
-    };
-    for (const auto& c : cases) {
-        Editor e = ShapeEditor();
-        const ChangeReport hover = e.Move(MouseButton::None, c.X, c.Y);
-        ASSERT_TRUE(hover.Pointer.Shape) << c.Name;
-        EXPECT_EQ(*hover.Pointer.Shape, c.Shape) << c.Name;
-    }
-}
-
-TEST(Mouse, ToolTipFollowsThePointerOrStaysAtTheBottomLeft) {
+// The pointer shape (which wins where several apply) and the hover label,
+// which follows the pointer or stays at the bottom left.
+TEST(Mouse, PointerShapesAndTheHoverLabel) {
     using Place = ToolTipFeedback::Place;
+    const auto Arrow = PointerShape::Arrow, Move = PointerShape::Move, WE = PointerShape::SizeWE,
+               NWSE = PointerShape::SizeNWSE;
     const struct {
         const char* Name;
         bool Stationary;
         double X, Y;
+        PointerShape Shape;
         Place Placement;
         int Left, Top;
-        bool Captioned;
+        const char* Caption;
     } cases[] = {
-        {"following, over a body", false, 170.5, 70, Place::At, 186, 38, true},
-        {"following, over nothing", false, 100, 300, Place::Hide, 0, 0, false},
-        {"stationary, over a body", true, 170, 70, Place::At, 0, 480 - 16, true},
-        {"stationary, over nothing", true, 100, 300, Place::At, 0, 480 - 16, false},
+        {"nothing", false, 100, 300, Arrow, Place::Hide, 0, 0, ""},
+        {"body", false, 170.5, 70, Move, Place::At, 186, 38, "5A - Ledge"},
+        {"width handle", false, 223, 70, WE, Place::At, 239, 38, "5A - Ledge"},
+        {"height handle", false, 170, 95, PointerShape::SizeNS, Place::At, 186, 63, "5A - Ledge"},
+        {"own corner", false, 223, 95, NWSE, Place::At, 239, 63, "5A - Ledge"},
+        {"width of one, height of another", false, 223, 47, NWSE, Place::At, 239, 15, "5A - Ledge"},
+        {"exit marker over a body", false, 260, 3, PointerShape::Cross, Place::At, 276, -29,
+         "Screen exit to B, Entrance type: 0, Entrance at (0,0)"},
+        {"width handle inside the exit marker", false, 271, 3, WE, Place::At, 287, -29,
+         "Screen exit to B, Entrance type: 0, Entrance at (0,0)"},
+        {"stationary, over a body", true, 170, 70, Move, Place::At, 0, 480 - 16, "5A - Ledge"},
+        {"stationary, over nothing", true, 100, 300, Arrow, Place::At, 0, 480 - 16, ""},
     };
     for (const auto& c : cases) {
         Editor e = ShapeEditor([&](EditorState& s) { s.View.Toggles.Stationary = c.Stationary; });
         const ChangeReport hover = e.Move(MouseButton::None, c.X, c.Y);
-        ASSERT_TRUE(hover.Pointer.ToolTip) << c.Name;
+        ASSERT_TRUE(hover.Pointer.Shape && hover.Pointer.ToolTip) << c.Name;
         const ToolTipFeedback& tip = *hover.Pointer.ToolTip;
-        EXPECT_EQ(tip.Placement, c.Placement) << c.Name;
-        if (c.Placement == Place::At) {
+        EXPECT_EQ(std::tuple(*hover.Pointer.Shape, tip.Placement, tip.Caption.value_or("?")),
+                  std::tuple(c.Shape, c.Placement, std::string(c.Caption)))
+            << c.Name;
+        if (c.Placement == Place::At)
             EXPECT_EQ(std::tuple(tip.Left, tip.Top), std::tuple(c.Left, c.Top)) << c.Name;
-        }
-        EXPECT_EQ(!tip.Caption.value_or("").empty(), c.Captioned) << c.Name;
     }
 }
 
@@ -170,26 +159,24 @@ TEST(Mouse, PopupChoiceBringsTheItemToTheFront) {
 TEST(Mouse, CornerDragAcrossTwoEntriesResizesTheHeightHandleEntry) {
     Editor e = ShapeEditor();
     e.Press(MouseButton::Left, 223, 47);
-    EXPECT_EQ(std::tuple(e.Tool().Mode, e.Level().SelectedObject), std::tuple(PointerMode::RSA, 1));
+    EXPECT_EQ(std::tuple(e.Tool().Mode, e.Level().SelectedObject), std::tuple(PointerMode::ResizingBoth, 1));
     e.Move(MouseButton::Left, 287, 79);
     e.Release();
-    EXPECT_EQ(e.Level().LevelObjects[0], Obj(Five, 10, 2, 4, 4));
-    EXPECT_EQ(e.Level().LevelObjects[1], Obj(Five, 13, 1, 4, 3));
-    EXPECT_EQ(e.Tool().Mode, PointerMode::NON);
+    EXPECT_EQ(std::tuple(e.Level().LevelObjects[0], e.Level().LevelObjects[1], e.Tool().Mode),
+              std::tuple(Obj(Five, 10, 2, 4, 4), Obj(Five, 13, 1, 4, 3), PointerMode::Idle));
 }
 
 TEST(Mouse, ScreenExitModeIgnoresTheMiddleButtonAndSurvivesARightClick) {
     Editor e = ShapeEditor();
     e.Press(MouseButton::Left, 260, 3);
     e.Release();
-    ASSERT_EQ(e.Tool().Mode, PointerMode::SCX);
+    ASSERT_EQ(e.Tool().Mode, PointerMode::ExitEditing);
     const std::vector<LevelObject> entries = e.Level().LevelObjects;
     for (MouseButton button : {MouseButton::Middle, MouseButton::Right}) {
         e.Press(button, 170, 70);
         e.Release();
         EXPECT_EQ(e.Level().LevelObjects, entries);
-        EXPECT_EQ(std::tuple(e.Tool().Mode, e.View().Toggles.ScreenExitMode, e.State().InScreenExitMode()),
-                  std::tuple(PointerMode::SCX, true, true));
+        EXPECT_EQ(e.Tool().Mode, PointerMode::ExitEditing);
     }
 }
 

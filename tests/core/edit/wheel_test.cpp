@@ -4,9 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include "edit/editfixture.h"
+#include "fixtures.h"
 
-using namespace editfix;
+using namespace fixture;
 
 namespace {
 

@@ -2,12 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include "fixtures.h"
 #include "level/levelio.h"
-#include "rom/temprom.h"
 
 using namespace tarnloft;
 
-using namespace testrom;
+using namespace fixture;
 
 TEST(Header, UnpacksAndPacksKnownVectors) {
     const std::pair<const char*, std::array<uint8_t, HeaderFieldCount>> cases[] = {
@@ -37,7 +37,7 @@ TEST(Header, ImportsAnotherLevelsHeaderByItsOwnAddressRule) {
     const std::vector<uint8_t> header = Bytes("11 22 33 44 55 66 77 88 99 AA");
     for (const auto& c : cases) {
         std::vector<uint8_t> image(0xC0000, 0);
-        Put(image, LevelTablePosition - 1 + 6 * 0x1A, Bytes(c.Pointer));
+        Put(image, testimage::TableRow(0x1A), Bytes(c.Pointer));
         if (c.Offset) Put(image, c.Offset, header);
         TempRom file(image);
         HeaderImport result = ImportHeaderFromLevel(file.Rom, 0x1A);

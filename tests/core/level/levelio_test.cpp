@@ -1,5 +1,4 @@
 #include "level/levelio.h"
-#include "level/levelsave.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -7,14 +6,16 @@
 #include <functional>
 
 #include "catalogue/definitionfiles.h"
+#include "fixtures.h"
+#include "level/levelsave.h"
 #include "level/objectstream.h"
-#include "rom/temprom.h"
 
 using namespace tarnloft;
 
-using namespace testrom;
+using namespace fixture;
 
-constexpr size_t ObjectOffset = 0x8200, SpriteOffset = 0x9000, Row = (LevelTablePosition - 1) + 6 * 0x10;
+constexpr size_t ObjectOffset = 0x8200, SpriteOffset = 0x9000;
+const size_t Row = testimage::TableRow(0x10);
 
 // Level 10: 14/22 object bytes, 6/11 sprite bytes, among non-zero filler; `row` replaces its table row.
 static std::vector<uint8_t> Image(const char* row = "00 80 01 00 8E 01") {
@@ -28,7 +29,7 @@ static std::vector<uint8_t> Image(const char* row = "00 80 01 00 8E 01") {
 }
 
 static LoadResult Load(TempRom& file, int64_t index = 0x10, size_t messages = 0) {
-    LoadResult loaded = LoadLevelIndex(file.Rom, Defs(), index);
+    LoadResult loaded = LoadLevelIndex(file.Rom, MakeDefs(), index);
     EXPECT_EQ(loaded.Messages.size(), messages);
     return loaded;
 }
@@ -43,11 +44,11 @@ TEST(LevelLoad, FollowsTheTableRowOrTwoOffsets) {
                                     level.ObjectBytesUsed, level.ObjectBytesRoom, level.SpriteBytesUsed,
                                     level.SpriteBytesRoom}),
               std::vector<int64_t>({0xA0, ObjectOffset + 1, SpriteOffset + 1, 14, 22, 6, 11}));
-    LoadResult byOffset = LoadLevelOffset(file.Rom, Defs(), ObjectOffset, SpriteOffset);
+    LoadResult byOffset = LoadLevelOffset(file.Rom, MakeDefs(), ObjectOffset, SpriteOffset);
     EXPECT_TRUE(byOffset.Ok && byOffset.Level.LevelObjects == level.LevelObjects);
     EXPECT_EQ(byOffset.Messages.at(0).Title, "Tarnloft - Substandard loading feature");
     EXPECT_EQ(byOffset.Messages.at(0).Text, "Level and sprites loaded.");
-    EXPECT_FALSE(LoadLevelOffset(file.Rom, Defs(), -1, SpriteOffset).Ok);
+    EXPECT_FALSE(LoadLevelOffset(file.Rom, MakeDefs(), -1, SpriteOffset).Ok);
 }
 
 TEST(LevelLoad, FailuresLoadNothing) {
@@ -72,7 +73,7 @@ TEST(LevelSave, UnchangedAndEditedLevelsStayInsideTheirExtents) {
     TempRom file(Image());
     std::vector<uint8_t> expected = file.Bytes();
     LevelModel level = Load(file).Level;
-    SaveResult saved = SaveLevel(file.Rom, Defs(), level);
+    SaveResult saved = SaveLevel(file.Rom, MakeDefs(), level);
     EXPECT_TRUE(saved.Ok && saved.Report.Title == "Tarnloft" &&
                 saved.Report.Text == "Level saved succesfully.");
     EXPECT_EQ(file.Bytes(), expected);
@@ -80,12 +81,12 @@ TEST(LevelSave, UnchangedAndEditedLevelsStayInsideTheirExtents) {
     level.LevelObjects.erase(level.LevelObjects.begin());
     std::swap(level.LevelObjects[1], level.LevelObjects[2]);
     level.LevelObjects.insert(level.LevelObjects.end(),
-                              {Obj(0x12, 0x40, 0x41, 2, -7), Obj(0, 2, 3, 9, 9, 3)});
+                              {Obj(0x12, 0x40, 0x41, 2, -7), Special(3, 2, 3, 9, 9)});
     level.ScreenExits.push_back({3, 4, 9, 10, 11, 12});
     level.HeaderBytes[9] = 0x55;
-    level.ObjectBytesUsed = MeasureObjectBytes(Defs(), level);
+    level.ObjectBytesUsed = MeasureObjectBytes(MakeDefs(), level);
     ASSERT_EQ(level.ObjectBytesUsed, level.ObjectBytesRoom);
-    ASSERT_TRUE(SaveLevel(file.Rom, Defs(), level).Ok);
+    ASSERT_TRUE(SaveLevel(file.Rom, MakeDefs(), level).Ok);
     Put(expected, ObjectOffset,
         Bytes("A0 A1 A2 A3 A4 A5 A6 A7 A8 55 10 01 23 45 12 44 10 FA 00 00 32 03 FF 21 05 06 07 08 43 09 0A "
               "0B 0C FF"));
@@ -114,7 +115,7 @@ TEST(LevelSave, RefusalsWriteNothing) {
         TempRom file(Image());
         LevelModel level = Load(file).Level;
         edit(level);
-        SaveResult saved = SaveLevel(file.Rom, Defs(), level);
+        SaveResult saved = SaveLevel(file.Rom, MakeDefs(), level);
         EXPECT_FALSE(saved.Ok);
         EXPECT_NE(saved.Report.Text.find(text), std::string::npos) << saved.Report.Text;
         EXPECT_EQ(file.Bytes(), Image());
@@ -123,32 +124,29 @@ TEST(LevelSave, RefusalsWriteNothing) {
     TempRom file(Image());
     LevelModel level = Load(file).Level;
     ASSERT_EQ(truncate(file.File("game.smc").c_str(), SpriteOffset + 4), 0);
-    EXPECT_FALSE(SaveLevel(file.Rom, Defs(), level).Ok);
+    EXPECT_FALSE(SaveLevel(file.Rom, MakeDefs(), level).Ok);
     EXPECT_EQ(file.Bytes().size(), SpriteOffset + 4);
     std::vector<uint8_t> image = Image("00 80 01 0C 80 01");
     Put(image, ObjectOffset, Bytes("00*10 FF FF 00*6 FF FF 00 00 EE"));
     TempRom shared(image);
     level = Load(shared).Level;
     ASSERT_EQ(level.ObjectBytesRoom, 6);
-    EXPECT_TRUE(SaveLevel(shared.Rom, Defs(), level).Ok);  // unchanged: both agree
+    EXPECT_TRUE(SaveLevel(shared.Rom, MakeDefs(), level).Ok);  // unchanged: both agree
     level.LevelObjects.insert(level.LevelObjects.begin(), Obj(0x10, 1, 1, 1, 1));
     level.ObjectBytesUsed = 4;
-    EXPECT_FALSE(SaveLevel(shared.Rom, Defs(), level).Ok);
+    EXPECT_FALSE(SaveLevel(shared.Rom, MakeDefs(), level).Ok);
     EXPECT_EQ(shared.Bytes(), image);
 }
 
 // Every demo level saves back unchanged, and LevelOffsets.dat names its header.
 TEST(DemoImage, EveryLevelSavesBackUnchanged) {
-    const char* generator = std::getenv("TARNLOFT_DEMOGEN");
-    if (!generator) GTEST_SKIP() << "TARNLOFT_DEMOGEN is not set";
+    testimage::ScratchFolder folder;
+    const std::string path = folder.File("demo.smc");
+    if (!testimage::MakeDemoImage(path, TARNLOFT_DATA_DIR)) GTEST_SKIP() << "no demo image generator";
     DefinitionLoad defs = LoadDefinitionFiles(TARNLOFT_DATA_DIR);
     LevelOffsetsLoad offsets = LoadLevelOffsets(TARNLOFT_DATA_DIR);
     ASSERT_TRUE(defs.Ok && offsets.Ok && offsets.Entries.size() == 256u);
-    TempFolder folder;
-    const std::string path = folder.File("demo.smc"),
-                      command = std::string(generator) + " " + path + " " TARNLOFT_DATA_DIR;
-    ASSERT_EQ(std::system(command.c_str()), 0) << command;
-    const std::vector<uint8_t> original = ReadFile(path);
+    const std::vector<uint8_t> original = testimage::ReadFile(path);
     RomImage rom;
     ASSERT_FALSE(rom.Open(path));
     for (int index = 0; index < 256; ++index) {
@@ -157,5 +155,5 @@ TEST(DemoImage, EveryLevelSavesBackUnchanged) {
         ASSERT_TRUE(SaveLevel(rom, defs.Defs, loaded.Level).Ok) << index;
         EXPECT_EQ(offsets.Entries[index].Offset, loaded.Level.ObjectDataPos - 1) << index;
     }
-    EXPECT_TRUE(ReadFile(path) == original);
+    EXPECT_TRUE(testimage::ReadFile(path) == original);
 }

@@ -4,10 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include "fixtures.h"
 #include "level/levelsearch.h"
-#include "tools/defsimage.h"
 
-using namespace testrom;
+using namespace fixture;
 
 namespace {
 
@@ -15,8 +15,8 @@ namespace {
 // sprites start inside 0's; 1, 2 and 4 share the empty sprite stream.
 struct SurveyTest : ::testing::Test {
     static constexpr size_t Sprites0 = 0xC0400;
-    Catalogues defs = Defs();
-    std::vector<uint8_t> image = defstest::LevelImage(
+    Catalogues defs = MakeDefs();
+    std::vector<uint8_t> image = testimage::LevelImage(
         {"5A 01 02 03 04 FF FF", "5A 01 02 03 04 7B 01 02 03 FF FF", "FF FF", "FF FF", "FF FF"});
     std::vector<SurveyedLevel> levels;
 
@@ -27,9 +27,9 @@ struct SurveyTest : ::testing::Test {
             defs.DestinationLevels.push_back({std::to_string(i), i});
         }
         Put(image, Sprites0, Bytes("2A 65 90 FF FF EA"));
-        defstest::PutPointer(image, defstest::TableOffset + 3, Sprites0);
-        defstest::PutPointer(image, defstest::TableOffset + 6 * 2, defstest::DataOffset + 3);
-        defstest::PutPointer(image, defstest::TableOffset + 6 * 3 + 3, Sprites0 + 3);
+        testimage::PutPointer(image, testimage::TableRow(0) + 3, Sprites0);
+        testimage::PutPointer(image, testimage::TableRow(2), testimage::DataOffset + 3);
+        testimage::PutPointer(image, testimage::TableRow(3) + 3, Sprites0 + 3);
         levels = SurveyLevels(image, defs);
     }
     const LevelSummary& Level(int i) const { return levels[size_t(i)].Summary; }
@@ -95,11 +95,11 @@ TEST(LevelSearch, EntriesAreReadAsTheCatalogueListWritesThem) {
         EXPECT_EQ(query.EntryValue, c.Entry) << c.Text;
     }
     LevelModel level;
-    level.LevelObjects = {Obj(0x00, 1, 1, 2, 3, 0x03), Obj(0x00, 5, 1, 2, 3, 0x03), Obj(0x03, 1, 1, 1, 1),
+    level.LevelObjects = {Special(0x03, 1, 1, 2, 3), Special(0x03, 5, 1, 2, 3), Obj(0x03, 1, 1, 1, 1),
                           Sprite(0x103, 2, 2)};
-    EXPECT_EQ(CountUses(level, Defs(), 0x100 + 0x03), 2);
-    EXPECT_EQ(CountUses(level, Defs(), 0x03), 1);
-    EXPECT_EQ(CountUses(level, Defs(), 0x200 + 0x103), 1);
+    EXPECT_EQ(CountUses(level, MakeDefs(), 0x100 + 0x03), 2);
+    EXPECT_EQ(CountUses(level, MakeDefs(), 0x03), 1);
+    EXPECT_EQ(CountUses(level, MakeDefs(), 0x200 + 0x103), 1);
     EXPECT_EQ(UsesText(0x100 + 0x03, 2), "X03 used 2 times");
     EXPECT_EQ(UsesText(0x200 + 0x103, 1), "S103 used once");
 }

@@ -4,17 +4,17 @@
 
 #include <gtest/gtest.h>
 
+#include "fixtures.h"
 #include "level/freeplaces.h"
 #include "level/imagemap.h"
 #include "level/levelio.h"
-#include "rom/temprom.h"
 #include "support/faultywrites.h"
 
-using namespace testrom;
+using namespace fixture;
 
 namespace {
 
-constexpr size_t Table = LevelTablePosition - 1, FreeBank = 0x10200;
+const size_t Table = testimage::TableRow(0), FreeBank = 0x10200;
 
 // Levels 0 and 1 packed without room to spare among filler; FreeSpace
 // declares bank 2, which holds zeros. `shared`: level 1 uses level 0's rows.
@@ -31,7 +31,7 @@ std::vector<uint8_t> PackedImage(const char* row1 = "00 81 01 00 8F 01") {
 }
 
 Catalogues PackedDefs() {
-    Catalogues defs = Defs();
+    Catalogues defs = MakeDefs();
     defs.DestinationLevels = {{"0", 0}, {"1", 1}};
     defs.FreeSpace = {{FreeBank, FreeBank + 0x7FFF, "bank 2"}};
     return defs;

@@ -2,16 +2,16 @@
 // the end of the tagged block it lives in.
 #include <gtest/gtest.h>
 
+#include "fixtures.h"
 #include "level/imagemap.h"
 #include "level/levelio.h"
 #include "level/levelsave.h"
-#include "rom/temprom.h"
 
-using namespace testrom;
+using namespace fixture;
 
 namespace {
 
-constexpr size_t Table = LevelTablePosition - 1, Objects0 = 0x8200, Sprites0 = 0x9000;
+const size_t Table = testimage::TableRow(0), Objects0 = 0x8200, Sprites0 = 0x9000;
 
 // Levels 0 and 1. Level 0: one five-byte object, one sprite. Level 1 starts
 // `gap` bytes behind each of level 0's terminators, its header with two zero
@@ -31,7 +31,7 @@ std::vector<uint8_t> NeighbourImage(size_t gap) {
 }
 
 Catalogues Listing(std::initializer_list<int> levels) {
-    Catalogues defs = Defs();
+    Catalogues defs = MakeDefs();
     for (int level : levels) defs.DestinationLevels.push_back({std::to_string(level), level});
     return defs;
 }

@@ -2,17 +2,25 @@
 // success, and the level stays as it was so that the next save can succeed.
 #include <gtest/gtest.h>
 
+#include "fixtures.h"
 #include "level/levelio.h"
 #include "level/levelsave.h"
-#include "rom/temprom.h"
 #include "support/faultywrites.h"
 
-using namespace testrom;
+using namespace fixture;
 using namespace tarnloft;
 
 namespace {
 
-constexpr size_t ObjectOffset = SmallObjectOffset, SpriteOffset = SmallSpriteOffset;
+// One level among filler bytes EA, loaded by its offsets: header A0..A9,
+// object 5A and object 10, no exits, 4 free bytes; sprite 12A, 3 free bytes.
+constexpr size_t ObjectOffset = 0x100, SpriteOffset = 0x200;
+std::vector<uint8_t> SmallLevelImage() {
+    std::vector<uint8_t> image(0x300, 0xEA);
+    Put(image, ObjectOffset, Bytes("A0 A1 A2 A3 A4 A5 A6 A7 A8 A9 5A 32 47 00 FF 10 01 23 45 FF FF 00*4"));
+    Put(image, SpriteOffset, Bytes("2A 65 90 FF FF 00*3"));
+    return image;
+}
 
 }  // namespace
 
@@ -32,7 +40,7 @@ TEST(SaveFaults, FailedWritesAreReportedAndTheSaveCanBeRepeated) {
     Put(edited, SpriteOffset, Bytes("2A 65 91"));
     for (const auto& c : cases) {
         TempRom file(SmallLevelImage());
-        LoadResult loaded = LoadLevelOffset(file.Rom, Defs(), ObjectOffset, SpriteOffset);
+        LoadResult loaded = LoadLevelOffset(file.Rom, MakeDefs(), ObjectOffset, SpriteOffset);
         ASSERT_TRUE(loaded.Ok);
         LevelModel level = loaded.Level;
         level.HeaderBytes[9] = 0x55;
@@ -41,7 +49,7 @@ TEST(SaveFaults, FailedWritesAreReportedAndTheSaveCanBeRepeated) {
         const LevelModel before = level;
         {
             FaultyWrites faults(c.Fault, c.FailingCall);
-            SaveResult failed = SaveLevel(file.Rom, Defs(), level);
+            SaveResult failed = SaveLevel(file.Rom, MakeDefs(), level);
             EXPECT_FALSE(failed.Ok) << c.Name;
             EXPECT_EQ(failed.Report.Title, "Tarnloft - Level not saved") << c.Name;
             EXPECT_NE(failed.Report.Text.find(c.Says), std::string::npos)
@@ -50,7 +58,7 @@ TEST(SaveFaults, FailedWritesAreReportedAndTheSaveCanBeRepeated) {
         EXPECT_TRUE(level.LevelObjects == before.LevelObjects && level.HeaderBytes == before.HeaderBytes &&
                     level.ObjectBytesRoom == before.ObjectBytesRoom)
             << c.Name;
-        EXPECT_TRUE(SaveLevel(file.Rom, Defs(), level).Ok) << c.Name;
+        EXPECT_TRUE(SaveLevel(file.Rom, MakeDefs(), level).Ok) << c.Name;
         EXPECT_EQ(file.Bytes(), edited) << c.Name;
     }
 }

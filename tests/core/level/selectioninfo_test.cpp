@@ -2,11 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include "edit/editfixture.h"
+#include "fixtures.h"
 
 using namespace tarnloft;
 
-using namespace editfix;
+using namespace fixture;
 
 namespace {
 

@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
+#include "fixtures.h"
 #include "level/spritestream.h"
 #include "rom/romreader.h"
-#include "rom/temprom.h"
 
 using namespace tarnloft;
 
-using namespace testrom;
+using namespace fixture;
 
 static const std::string Header = "01 02 03 04 05 06 07 08 09 0A ";
 
@@ -19,7 +19,7 @@ static StreamDecode Decode(const std::string& stream, LevelModel& level, bool sp
     RomReader reader(file.Rom);
     level.HeaderBytes = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
     return sprites ? DecodeSpriteStream(reader, 0x10B, level)
-                   : DecodeObjectStream(reader, Defs(), 0x10B, level);
+                   : DecodeObjectStream(reader, MakeDefs(), 0x10B, level);
 }
 
 TEST(ObjectStream, DecodesAndReencodesHandWrittenStreams) {
@@ -28,7 +28,7 @@ TEST(ObjectStream, DecodesAndReencodesHandWrittenStreams) {
         {"5A 32 47 00 FF FF FF", {Obj(0x5A, 0x27, 0x34, 1, -2)}, 5, 5, {}}, {"10 00 00 3F FF FF 00 00", {Obj(0x10, 0, 0, 4, 16)}, 4, 6, {}},
         {"11 00 00 3F FF FF", {Obj(0x11, 0, 0, 64, 2)}, 4, 4, {}},          {"12 00 00 3F FF FF", {Obj(0x12, 0, 0, 2, 64)}, 4, 4, {}},
         {"5A FF FF 7F 80 FF FF", {Obj(0x5A, 0xFF, 0xFF, 128, -129)}, 5, 5, {}},
-        {"00 12 34 03 FF FF", {Obj(0x00, 0x24, 0x13, 2, 3, 0x03)}, 4, 4, {}}, {"FF FF 00*6", {}, 0, 6, {}},
+        {"00 12 34 03 FF FF", {Special(0x03, 0x24, 0x13, 2, 3)}, 4, 4, {}}, {"FF FF 00*6", {}, 0, 6, {}},
         {"5A 00 00 01 02 10 01 23 45 12 00 01 07 FF 21 05 06 07 08 E0 1A 30 40 02 FF 00*8",
          {Obj(0x5A, 0, 0, 2, 3), Obj(0x10, 0x13, 0x02, 5, 6), Obj(0x12, 0x01, 0x00, 2, 8)}, 23, 31,
          {{1, 2, 5, 6, 7, 8}, {0, 14, 0x1A, 0x30, 0x40, 2}}}};
@@ -39,11 +39,11 @@ TEST(ObjectStream, DecodesAndReencodesHandWrittenStreams) {
         EXPECT_TRUE(level.LevelObjects == c.Objects && level.ScreenExits == c.Exits) << c.Stream;
         EXPECT_EQ(std::make_tuple(level.ObjectBytesUsed, level.ObjectBytesRoom, level.ObjectDataPos),
                   std::make_tuple(c.Used, c.Room, int64_t(0x101)));
-        EXPECT_EQ(EncodeObjectStream(Defs(), level), Bytes(Header + c.Stream));
+        EXPECT_EQ(EncodeObjectStream(MakeDefs(), level), Bytes(Header + c.Stream));
         if (c.Used != 23) continue;
         // One four-byte object deleted: 12 zero bytes of fill.
         level.LevelObjects.erase(level.LevelObjects.begin() + 1);
-        EXPECT_EQ(EncodeObjectStream(Defs(), level),
+        EXPECT_EQ(EncodeObjectStream(MakeDefs(), level),
                   Bytes(Header + "5A 00 00 01 02 12 00 01 07 FF 21 05 06 07 08 E0 1A 30 40 02 FF 00*12"));
     }
 }
@@ -76,8 +76,9 @@ TEST(ObjectStream, FindsRecordsThatCannotBeStored) {
     // clang-format on
     for (const auto& c : cases) {
         LevelModel level;
-        level.LevelObjects = {Obj(0x5A, 0, 0, 1, 1), Obj(c.Number, 0, 0, c.W, c.H, 0xFE)};
-        auto problem = FindUnstorableObject(Defs(), level);
+        level.LevelObjects = {Obj(0x5A, 0, 0),
+                              LevelObject{c.Number, 0xFE, 0, 0, int16_t(c.W), int16_t(c.H), false}};
+        auto problem = FindUnstorableObject(MakeDefs(), level);
         EXPECT_EQ(!problem, c.Ok) << int(c.Number) << " " << c.W << "x" << c.H;
         EXPECT_TRUE(!problem || problem->find("(entry 1)") != std::string::npos);
     }

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "rom/temprom.h"
+#include "fixtures.h"
 #include "support/faultywrites.h"
 
 using namespace tarnloft;
@@ -8,7 +8,7 @@ using namespace tarnloft;
 TEST(RomImage, OneBasedBoundsCheckedAccessThatNeverGrowsTheFile) {
     std::vector<uint8_t> bytes(0x300);
     for (size_t i = 0; i < bytes.size(); ++i) bytes[i] = uint8_t(i * 7 + 1);
-    testrom::TempRom file(bytes);
+    fixture::TempRom file(bytes);
     RomImage& rom = file.Rom;
     uint8_t block[10];
     EXPECT_TRUE(rom.ReadByte(1) == bytes[0] && rom.ReadByte(0x300) == bytes[0x2FF] &&
@@ -40,7 +40,7 @@ TEST(RomImage, WritesReportEveryFailureOfTheWriteOrTheFlush) {
         {"flush fails", tarnloft::WriteFault::FlushFails, "Input/output error"}};
     // clang-format on
     for (const auto& c : cases) {
-        testrom::TempRom file(bytes);
+        fixture::TempRom file(bytes);
         tarnloft::FaultyWrites faults(c.Fault, 1);
         std::optional<std::string> error = file.Rom.Write(5, patch, sizeof patch);
         ASSERT_TRUE(error) << c.Name;
@@ -48,6 +48,6 @@ TEST(RomImage, WritesReportEveryFailureOfTheWriteOrTheFlush) {
         EXPECT_NE(error->find(file.File("game.smc")), std::string::npos) << c.Name;
     }
     // Devices are refused at the start, so a full device never takes a save.
-    testrom::TempRom file(bytes);
+    fixture::TempRom file(bytes);
     EXPECT_EQ(file.Rom.Open("/dev/full"), "Cannot open \"/dev/full\": not a regular file");
 }

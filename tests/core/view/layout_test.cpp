@@ -2,34 +2,18 @@
 
 #include <gtest/gtest.h>
 
-#include "edit/editfixture.h"
 #include "view/viewport.h"
 
 using namespace tarnloft;
 
-using editfix::Obj;
-
 namespace {
 
-// Every placed rectangle with the objectName of its panel.
-std::vector<std::pair<std::string, LayoutRect>> Placed(const LayoutResult& r) {
+// Every placed rectangle: lstObjects, fraSubPanel, Level, hscLevelPos,
+// vscLevelPos, fraObjectInfo, fraLevelInfo, fraScreenExits, fraListOptions.
+std::vector<LayoutRect> Placed(const LayoutResult& r) {
     const PanelPlacement& p = r.Panels;
-    return {{"lstObjects", p.ObjectList},
-            {"fraSubPanel", p.SubPanel},
-            {"Level", p.Surface},
-            {"hscLevelPos", p.HorizontalBar},
-            {"vscLevelPos", p.VerticalBar},
-            {"fraObjectInfo", p.ObjectInfo},
-            {"fraLevelInfo", p.LevelInfo},
-            {"fraScreenExits", p.ScreenExits},
-            {"fraListOptions", p.ListOptions}};
-}
-
-LayoutRect At(const LayoutResult& r, const std::string& name) {
-    for (const auto& [panel, rect] : Placed(r))
-        if (name == panel) return rect;
-    ADD_FAILURE() << "no panel " << name;
-    return LayoutRect{};
+    return {p.ObjectList, p.SubPanel,  p.Surface,     p.HorizontalBar, p.VerticalBar,
+            p.ObjectInfo, p.LevelInfo, p.ScreenExits, p.ListOptions};
 }
 
 LayoutResult Lay(ViewState& view, int width, int height, bool separate = false) {
@@ -41,18 +25,15 @@ TEST(LayoutTest, DesignSizeWithAndWithoutTheCatalogueList) {
     ViewState view;
     LayoutResult r = Lay(view, 845, 504);
     EXPECT_FALSE(r.Skipped || r.ResizeWidth || r.ResizeHeight || !r.LeftColumnShown);
-    const std::pair<const char*, LayoutRect> expected[] = {
-        {"lstObjects", {8, 81, 193, 359}},     {"fraSubPanel", {8, 448, 177, 48}},
-        {"Level", {208, 0, 413, 488}},         {"hscLevelPos", {208, 488, 413, 16}},
-        {"vscLevelPos", {621, 0, 16, 488}},    {"fraObjectInfo", {645, 8, 192, 153}},
-        {"fraLevelInfo", {645, 168, 192, 89}}, {"fraScreenExits", {645, 8, 193, 409}},
-        {"fraListOptions", {8, 8, 193, 65}}};
-    for (const auto& [name, rect] : expected) EXPECT_EQ(At(r, name), rect) << name;
+    const std::vector<LayoutRect> expected = {{8, 81, 193, 359},   {8, 448, 177, 48},  {208, 0, 413, 488},
+                                              {208, 488, 413, 16}, {621, 0, 16, 488},  {645, 8, 192, 153},
+                                              {645, 168, 192, 89}, {645, 8, 193, 409}, {8, 8, 193, 65}};
+    EXPECT_EQ(Placed(r), expected);
     EXPECT_EQ(std::tuple(view.SurfaceWidth, view.SurfaceHeight, view.H.Maximum, view.V.Maximum),
               std::tuple(413, 488, 231, 98));
     r = Lay(view, 845, 504, true);
     EXPECT_FALSE(r.LeftColumnShown);
-    EXPECT_EQ(At(r, "Level"), (LayoutRect{16, 0, 605, 488}));
+    EXPECT_EQ(r.Panels.Surface, (LayoutRect{16, 0, 605, 488}));
 }
 
 TEST(LayoutTest, MinimumSizeIsEnforcedAndMinimisedIsSkipped) {
@@ -70,14 +51,14 @@ TEST(LayoutTest, MinimumSizeIsEnforcedAndMinimisedIsSkipped) {
         EXPECT_EQ(std::tuple(r.ResizeWidth, r.NewWidth, r.ResizeHeight, r.NewHeight),
                   std::tuple(c.newWidth > 0, c.newWidth, c.newHeight > 0, c.newHeight))
             << c.width << " x " << c.height;
-        EXPECT_EQ(At(r, "Level"), (LayoutRect{c.separate ? 16 : 208, 0, c.levelWidth, c.levelHeight}));
-        for (const auto& [name, rect] : Placed(r)) EXPECT_TRUE(rect.Width >= 0 && rect.Height >= 0) << name;
+        EXPECT_EQ(r.Panels.Surface, (LayoutRect{c.separate ? 16 : 208, 0, c.levelWidth, c.levelHeight}));
+        for (const LayoutRect& rect : Placed(r)) EXPECT_TRUE(rect.Width >= 0 && rect.Height >= 0) << c.width;
     }
     ViewState view;
     view.SurfaceWidth = 413, view.H = {200, 231};
     const LayoutResult r = Lay(view, 0, 0);
     EXPECT_TRUE(r.Skipped && view.SurfaceWidth == 413 && view.H.Value == 200);
-    for (const auto& [name, rect] : Placed(r)) EXPECT_EQ(rect, LayoutRect{}) << name << " is not placed";
+    EXPECT_EQ(Placed(r), std::vector<LayoutRect>(9)) << "nothing is placed";
 }
 
 TEST(LayoutTest, ScrollBarsDisableWhenTheLevelFits) {

@@ -12,7 +12,9 @@ TEST(PictureGeometry, TheWholeLevelAreaAtTheChosenTileSize) {
     LevelModel level;
     level.LevelObjects = {
         {1, 0, 255, 127, 1, 1, false}, {1, 0, 10, 200, 1, 1, false}, {1, 0, 0, 0, -1, 1, false}};
-    const ViewState view = PictureView(4, ViewToggles{true, false, true}, level);
+    ViewToggles toggles;
+    toggles.CrossSection = toggles.SmallGrid = true;
+    const ViewState view = PictureView(4, toggles, level);
     EXPECT_EQ(view.SurfaceWidth, 1024);
     EXPECT_EQ(view.SurfaceHeight, 512);
     EXPECT_EQ(view.H.Value + view.V.Value, 0);

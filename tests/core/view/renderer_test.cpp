@@ -5,11 +5,11 @@
 #include <cstdio>
 #include <numeric>
 
-#include "edit/editfixture.h"
+#include "fixtures.h"
 
 using namespace tarnloft;
 
-using namespace editfix;
+using namespace fixture;
 
 namespace {
 
@@ -105,9 +105,12 @@ TEST_F(RendererTest, SlopePatterns) {
     view.Zoom = 8;  // pattern: corners of the dashed box and diagonal; "" = none (zero run, zero rise fitted)
     // Flags two and three, run, rise, height. Only without either flag is the pattern fitted to the height.
     const std::tuple<bool, bool, int, int, int, const char*> cases[] = {
-        {false, false, 2, 1, 5, "80,160 128,184"},  {false, false, 2, 1, 2, "80,160 112,176"},
-        {true, false, 2, 1, 2, "80,160 128,136"},   {false, true, 2, 1, 2, "80,160 128,184"},
-        {true, true, 2, 1, 2, "128,160 80,184"},    {false, false, 0, 1, 5, ""},
+        {false, false, 2, 1, 5, "80,160 128,184"},
+        {false, false, 2, 1, 2, "80,160 112,176"},
+        {true, false, 2, 1, 2, "80,160 128,136"},
+        {false, true, 2, 1, 2, "80,160 128,184"},
+        {true, true, 2, 1, 2, "128,160 80,184"},
+        {false, false, 0, 1, 5, ""},
         {false, false, 2, 0, -3, ""}};
     for (auto [flagTwo, flagThree, run, rise, h, pattern] : cases) {
         ObjectDef& def = defs.ObjectDefs[Slope];

@@ -3,11 +3,11 @@
 
 #include <gtest/gtest.h>
 
-#include "edit/editfixture.h"
+#include "fixtures.h"
 
 using namespace tarnloft;
 
-using editfix::Obj;
+using fixture::Obj;
 
 namespace {
 

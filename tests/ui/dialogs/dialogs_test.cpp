@@ -16,8 +16,10 @@
 #include "dialogs/hexdialog.h"
 #include "dialogs/levelindexdialog.h"
 #include "dialogs/leveloffsetdialog.h"
-#include "recordingprompts.h"
 #include "rom/romimage.h"
+#include "support/faultywrites.h"
+#include "support/testimage.h"
+#include "uitestsupport.h"
 
 using namespace tarnloft;
 
@@ -25,40 +27,34 @@ namespace {
 
 template <typename T = QWidget>
 T* Child(QWidget* w, const char* name) {
-    T* child = w->findChild<T*>(name);
-    EXPECT_NE(child, nullptr) << name;
-    return child;
+    return w->findChild<T*>(name);
 }
 void Click(QWidget* w, const char* name) { Child<QPushButton>(w, name)->click(); }
 void Type(QWidget* w, const char* name, const char* text) { Child<QLineEdit>(w, name)->setText(text); }
 std::string TextOf(QWidget* w, const char* name) { return Child<QLineEdit>(w, name)->text().toStdString(); }
-void WriteFile(const QString& path, const std::string& s) { std::ofstream(path.toStdString()) << s; }
-std::string ReadFile(const QString& path) {
-    std::ifstream in(path.toStdString(), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
 
-// An opened image of `size` zero bytes but for the (offset, bytes) pieces given.
+// An opened image in a scratch file.
 struct TempImage {
-    QTemporaryDir dir;
-    QString path = dir.filePath("test.smc");
-    std::string bytes;
+    testimage::ScratchFolder folder;
+    testimage::Image bytes;
     RomImage rom;
-    TempImage(size_t size, std::vector<std::pair<size_t, std::vector<uint8_t>>> pieces) : bytes(size, '\0') {
-        for (const auto& [at, values] : pieces) std::copy(values.begin(), values.end(), bytes.begin() + at);
-        WriteFile(path, bytes);
-        EXPECT_FALSE(rom.Open(path.toStdString()).has_value());
+    explicit TempImage(testimage::Image image) : bytes(std::move(image)) {
+        testimage::WriteFile(folder.File("test.smc"), bytes);
+        EXPECT_FALSE(rom.Open(folder.File("test.smc")).has_value());
     }
+    testimage::Image OnDisk() const { return testimage::ReadFile(folder.File("test.smc")); }
 };
 
 }  // namespace
 
+// The import rules themselves are the core's (tests/core/level/header_test.cpp).
 TEST(HeaderDialogTest, BoxesPackImportAndRefuseBadValues) {
     const HeaderBytesArray sample = {0x12, 0x34, 0x56, 0x78, 0x9A, 0xBC, 0xDE, 0xF0, 0x0F, 0x80};
-    // Level 0 points at $01:FF00 (file offset 0x10100); level 1A lies in bank 0x60.
-    TempImage image(0xC0000, {{0xBF9C3, {0x00, 0xFF, 0x01}},
-                              {0x10100, {sample.begin(), sample.end()}},
-                              {0xBF9C3 + 6 * 0x1A, {0x00, 0x80, 0x60}}});
+    // Level 0 points at $01:FF00 (file offset 0x10100).
+    testimage::Image bytes(0xC0000, 0);
+    testimage::Put(bytes, testimage::TableRow(0), {0x00, 0xFF, 0x01});
+    testimage::Put(bytes, 0x10100, {sample.begin(), sample.end()});
+    TempImage image(bytes);
     RecordingPrompts prompts;
     HeaderDialog dlg(image.rom, prompts);
     std::vector<HeaderBytesArray> accepted;
@@ -70,15 +66,12 @@ TEST(HeaderDialogTest, BoxesPackImportAndRefuseBadValues) {
         texts << Child<QLineEdit>(&dlg, name.toLatin1())->text();
     EXPECT_EQ(texts.join(' '), "2 4 13 2 44 60 19 43 12 27 3 1 112 0 0 31 0 0");
     dlg.show();
-    Click(&dlg, "cmdOk");
-    EXPECT_EQ(accepted, std::vector<HeaderBytesArray>{sample});
-    EXPECT_FALSE(dlg.isVisible());
-    dlg.show();
     Child(&dlg, "m")->setFocus();
     QTest::keyClick(Child(&dlg, "m"), Qt::Key_Return);  // Enter presses the default button
-    EXPECT_EQ(accepted.size(), 2u);
+    EXPECT_EQ(accepted, std::vector<HeaderBytesArray>{sample});
+    EXPECT_FALSE(dlg.isVisible());
 
-    struct Case {
+    const struct {
         const char *box, *text, *message;
     } cases[] = {
         {"m", "32", "Music must be a whole number from 0 to 31."},
@@ -86,55 +79,33 @@ TEST(HeaderDialogTest, BoxesPackImportAndRefuseBadValues) {
         {"p", "abc", "Sprite Set must be a whole number from 0 to 127."},
     };
     dlg.show();
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         dlg.AcceptData(sample);
         Type(&dlg, c.box, c.text);
         Click(&dlg, "cmdOk");
-        EXPECT_TRUE(dlg.isVisible() && accepted.size() == 2) << c.box;
-        EXPECT_EQ(prompts.Last().Title, "Tarnloft - User Error");
-        EXPECT_EQ(prompts.Last().Text, c.message);
+        EXPECT_TRUE(dlg.isVisible() && accepted.size() == 1) << c.box;
+        EXPECT_EQ(prompts.Last().Title + "|" + prompts.Last().Text,
+                  std::string("Tarnloft - User Error|") + c.message);
     }
-    EXPECT_EQ(prompts.Shown.size(), std::size(cases));
-
     // Import only fills the boxes; an empty number means level 0.
     dlg.AcceptData(HeaderBytesArray{});
     Type(&dlg, "txtImportNum", "");
     Click(&dlg, "cmdImport");
     EXPECT_EQ(TextOf(&dlg, "b") + " " + TextOf(&dlg, "m"), "44 31");
-    EXPECT_EQ(accepted.size(), 2u);
-    Type(&dlg, "txtImportNum", "1a");
-    Click(&dlg, "cmdImport");
-    ASSERT_EQ(prompts.Shown.size(), std::size(cases) + 1);
-    EXPECT_EQ(prompts.Last().Title, "Tarnloft - Programmer Error");
-    EXPECT_EQ(prompts.Last().Text,
-              "Eep, I didn't think that bank would get used.  Tell me. (Object data area)");
-    EXPECT_EQ(TextOf(&dlg, "b"), "44");
+    EXPECT_EQ(accepted.size(), 1u);
+    EXPECT_EQ(prompts.Shown.size(), std::size(cases));
 }
 
-TEST(LevelListDialogsTest, EntriesFillTheBoxesAndAlrightPassesThem) {
-    QTemporaryDir dir;
-    WriteFile(dir.filePath("LevelList.dat"), "0,\"Green Hills\"\n1a,\"Old Mill, upper\"\n");
-    WriteFile(dir.filePath("LevelOffsets.dat"), "123456,First\n1E5234,\"Second\"\n");
+// Picking a line is EntryPicking's, loading from the window DialogWiring's.
+TEST(LevelListDialogsTest, AListLineFillsTheLevelOffsetOnly) {
+    testimage::ScratchFolder dir;
+    dir.Write("LevelOffsets.dat", "123456,First\n1E5234,\"Second\"\n");
     RecordingPrompts prompts;
-    std::vector<uint64_t> loaded;
-    LevelIndexDialog index(dir.path().toStdString(), prompts);
-    QObject::connect(&index, &LevelIndexDialog::IndexChosen, [&](quint64 n) { loaded.push_back(n); });
-    auto* list = Child<QListWidget>(&index, "lstLevels");
-    ASSERT_EQ(list->count(), 2);
-    EXPECT_EQ(list->item(1)->text().toStdString(), "1a Old Mill, upper");
-    Click(&index, "cmdOK");  // an empty box loads level 0
-    emit list->itemClicked(list->item(1));
-    EXPECT_EQ(TextOf(&index, "txtIndex"), "1A");
-    Click(&index, "cmdOK");
-    Click(&index, "cmdCancel");
-    EXPECT_EQ(loaded, (std::vector<uint64_t>{0, 0x1A}));
-
     std::vector<std::pair<uint64_t, uint64_t>> offsets;
-    LevelOffsetDialog offset(dir.path().toStdString(), prompts);
+    LevelOffsetDialog offset(dir.Path(), prompts);
     QObject::connect(&offset, &LevelOffsetDialog::OffsetsChosen,
                      [&](quint64 l, quint64 s) { offsets.emplace_back(l, s); });
-    list = Child<QListWidget>(&offset, "lstLevels");
-    ASSERT_EQ(list->count(), 2);
+    auto* list = Child<QListWidget>(&offset, "lstLevels");
     EXPECT_EQ(list->item(0)->text().toStdString(), "First");
     Type(&offset, "txtSpriteOffset", "77");
     emit list->itemClicked(list->item(1));  // fills the level offset only
@@ -143,8 +114,11 @@ TEST(LevelListDialogsTest, EntriesFillTheBoxesAndAlrightPassesThem) {
     EXPECT_TRUE(prompts.Shown.empty());
 }
 
-TEST(HexDialogTest, GetPutRoundTripAndRefusals) {
-    TempImage image(0x300, {{0, {0x0A}}, {0x10, {0x33}}, {0x200, {0xFF}}, {0x2FF, {0x5C}}});
+TEST(HexDialogTest, GetPutRoundTripRefusalsAndFailedWrites) {
+    testimage::Image bytes(0x300, 0);
+    for (auto [at, value] : {std::pair{0, 0x0A}, {0x10, 0x33}, {0x200, 0xFF}, {0x2FF, 0x5C}})
+        bytes[at] = value;
+    TempImage image(bytes);
     RecordingPrompts prompts;
     HexDialog dlg(image.rom, prompts);
     EXPECT_EQ(TextOf(&dlg, "txtOffset") + TextOf(&dlg, "txtValue"), "00");
@@ -160,7 +134,7 @@ TEST(HexDialogTest, GetPutRoundTripAndRefusals) {
     Type(&dlg, "txtOffset", "10");
     Click(&dlg, "cmdGet");
     Click(&dlg, "cmdPut");  // putting back what Get showed changes nothing
-    EXPECT_EQ(ReadFile(image.path), image.bytes);
+    EXPECT_EQ(image.OnDisk(), image.bytes);
     // Offset, value, the byte stored at 0x2FF (-1: refused with a message).
     const std::tuple<const char*, const char*, int> puts[] = {
         {"2FF", "ab", 0xAB}, {"2FF", "zz", 0}, {"10", "100", -1}, {"300", "1", -1}, {huge.c_str(), "1", -1}};
@@ -169,11 +143,24 @@ TEST(HexDialogTest, GetPutRoundTripAndRefusals) {
         Type(&dlg, "txtOffset", offset);
         Type(&dlg, "txtValue", value);
         Click(&dlg, "cmdPut");
-        stored < 0 ? void(++refusals) : void(image.bytes[0x2FF] = static_cast<char>(stored));
-        EXPECT_EQ(ReadFile(image.path), image.bytes) << value;
+        stored < 0 ? void(++refusals) : void(image.bytes[0x2FF] = uint8_t(stored));
+        EXPECT_EQ(image.OnDisk(), image.bytes) << value;
         EXPECT_EQ(prompts.Shown.size(), refusals) << value;
         EXPECT_EQ(prompts.Last().Title, refusals ? "Tarnloft - User Error" : "") << value;
     }
+    // A write that fails is reported, never taken for done.
+    Type(&dlg, "txtOffset", "200");
+    Type(&dlg, "txtValue", "5A");
+    for (WriteFault fault : {WriteFault::WriteFails, WriteFault::WriteShort, WriteFault::FlushFails}) {
+        {
+            FaultyWrites faults(fault, 1);
+            Click(&dlg, "cmdPut");
+        }
+        EXPECT_EQ(prompts.Last().Title, "Tarnloft - This is bad");
+        EXPECT_EQ(prompts.Last().Text.rfind("The byte could not be written: ", 0), 0u) << prompts.Last().Text;
+    }
+    Click(&dlg, "cmdPut");
+    EXPECT_EQ(image.OnDisk().at(0x200), 0x5A);
 }
 
 // Every caption is whole and at least 7 pt; the header dialog, whose long

@@ -1,38 +1,18 @@
-// The catalogue panel in the window: Create and Remove from the list, the
-// filter box and the check boxes.
+// The catalogue list in the window: the filter box and the check boxes
+// (Create from the list is the end-to-end script's).
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPushButton>
 
 #include "uitestsupport.h"
 
 using namespace uitest;
 
+using CatalogueList = WindowTest;
+
 namespace {
 
-TEST(CataloguePanel, CreateNeedsAPickAndRemoveTakesTheEntryBack) {
-    StartedWindow w;
-    REQUIRE_STARTED(w);
-    MainWindow* window = w.Window.get();
-    auto* list = Find<QListWidget>(window, "lstObjects");
-    const auto& entries = window->State().Level.LevelObjects;
-    const size_t count = entries.size();
-    ASSERT_EQ(list->count(), 1024);
-    QTest::mouseClick(Find<QPushButton>(window, "cmdAddObject"), Qt::LeftButton);
-    EXPECT_EQ(w.Prompts.Last().Title, "Tarnloft - User error");  // nothing selected
-    list->setCurrentRow(512 + 0x1A);
-    QTest::mouseClick(Find<QPushButton>(window, "cmdAddObject"), Qt::LeftButton);
-    ASSERT_EQ(entries.size(), count + 1);
-    EXPECT_TRUE(entries.back().IsSprite && entries.back().Number == 0x1A);
-    QTest::mouseClick(Find<QPushButton>(window, "cmdRemoveObject"), Qt::LeftButton);
-    EXPECT_EQ(entries.size(), count);
-}
-
-TEST(CataloguePanel, FilterAndCheckBoxesRebuildTheList) {
-    StartedWindow w;
-    REQUIRE_STARTED(w);
-    MainWindow* window = w.Window.get();
+TEST_F(CatalogueList, FilterAndCheckBoxesRebuildTheList) {
     auto* list = Find<QListWidget>(window, "lstObjects");
     auto* filter = Find<QLineEdit>(window, "txtFilter");
     QTest::keyClicks(filter, "x1");

@@ -1,10 +1,10 @@
-// What the main window shows the user: the exit editor covering what lies
-// beneath it, texts that follow the level on screen, and its least size.
+// What the main window shows the user: the Screen Exit Editor over what lies
+// beneath it and following the level on screen, texts that follow the level,
+// and the window's least size.
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QPushButton>
 #include <QWindow>
-#include <functional>
 
 #include "level/objectstream.h"
 #include "surface/levelsurface.h"
@@ -24,18 +24,15 @@ bool Plain(QWidget* window, QWidget* widget, const QRect& area) {
     return true;
 }
 
-}  // namespace
+using ScreenExitFrame = WindowTest;
 
-TEST(ScreenExitFrame, CoversTheObjectInfoBeneathItEnabledOrNot) {
-    StartedWindow w;
-    REQUIRE_STARTED(w);
-    MainWindow* window = w.Window.get();
-    auto* frame = Find<QWidget>(window, "fraScreenExits");
+TEST_F(ScreenExitFrame, CoversTheObjectInfoBeneathItEnabledOrNot) {
+    auto* frame = Find("fraScreenExits");
     // Left of the "^" button and above "Move Exit:": nothing of the frame's own is drawn here.
     const QRect empty(8, 22, 80, 20);
-    ASSERT_FALSE(Find<QLabel>(window, "lblObjectInfo")->text().isEmpty());
+    ASSERT_FALSE(Find<QLabel>("lblObjectInfo")->text().isEmpty());
     ASSERT_FALSE(Plain(window, frame, empty)) << "the object info text lies beneath the empty area";
-    Find<QAction>(window, "mnuViewScreenExit")->trigger();
+    Trigger("mnuViewScreenExit");
     ASSERT_TRUE(frame->isVisible());
     for (bool enabled : {true, false}) {
         frame->setEnabled(enabled);
@@ -43,44 +40,57 @@ TEST(ScreenExitFrame, CoversTheObjectInfoBeneathItEnabledOrNot) {
     }
 }
 
-TEST(ScreenExitFrame, ByteCountFollowsALevelWithoutExits) {
-    StartedWindow w;
-    REQUIRE_STARTED(w);
-    MainWindow* window = w.Window.get();
-    auto* usage = Find<QLabel>(window, "lblByteUsage2");
-    // A level with an exit, one byte over its budget.
-    EditorState withExit = window->State();
-    LevelModel& level = withExit.Level;
-    level.ScreenExits = {ScreenExit{1, 2, 3, 4, 5, 6}};
-    level.SelectedScreenExit = 0;
-    level.ObjectBytesRoom = MeasureObjectBytes(window->Defs(), level) - 1;
-    window->Session().Apply(&Editor::Reset, withExit);
-    const int64_t used = window->State().Level.ObjectBytesUsed;
-    EXPECT_EQ(usage->text().toStdString(), std::to_string(used) + "/" + std::to_string(used - 1));
-    // The next level has no exits: the boxes stay, the count is the new level's.
-    LevelModel next = window->State().Level;
-    next.ScreenExits.clear();
-    next.SelectedScreenExit = -1;
-    next.ObjectBytesRoom = 95 + 100;
-    window->Session().Apply(&Editor::AdoptLevel, next);
-    EXPECT_EQ(usage->text().toStdString(), std::to_string(used - 5) + "/195");
-    EXPECT_EQ(usage->palette().color(QPalette::WindowText), QColor(Qt::black));
-    EXPECT_EQ(Find<QLineEdit>(window, "txtExitDestination")->text(), "3");
+// Typing into the boxes is EditMenu's, the lists EntryPicking's.
+TEST_F(ScreenExitFrame, ShowsTheExitAndMovesIt) {
+    UseLevel(State().Level.LevelObjects, {ScreenExit{1, 0, 0x2C, 3, 4, 5}});
+    Trigger("mnuViewScreenExit");
+    auto* frame = Find("fraScreenExits");
+    EXPECT_TRUE(frame->isVisible() && frame->isEnabled());
+    EXPECT_EQ(Find<QLineEdit>("txtExitDestination")->text(), "2C");
+    QTest::mouseClick(FindIndexed<QPushButton>(window, "cmdMoveScreen", 3), Qt::LeftButton);
+    EXPECT_EQ(State().Level.ScreenExits[0].ScreenY, 1);
+    Trigger("mnuViewScreenExit");
+    EXPECT_FALSE(frame->isVisible());
 }
 
-TEST(LevelLoading, TheLoadedMessageShowsOverTheNewLevelAndTheCaptionFollowsIt) {
-    StartedWindow w;
-    REQUIRE_STARTED(w);
-    MainWindow* window = w.Window.get();
-    auto* usage = Find<QLabel>(window, "lblByteUsage");
-    const LevelModel& level = window->State().Level;
+// A level without exits shows empty boxes in a disabled frame, also after
+// a level with an exit; the byte count is always the level's own.
+TEST_F(ScreenExitFrame, FollowsALevelWithoutExits) {
+    auto* usage = Find<QLabel>("lblByteUsage2");
+    EditorState withExit = State();
+    LevelModel& level = withExit.Level;
+    level.ScreenExits = {ScreenExit{1, 2, 3, 4, 5, 6}};
+    level.ObjectBytesRoom = MeasureObjectBytes(window->Defs(), level) - 1;  // one byte over
+    window->Session().Apply(&Editor::Reset, withExit);
+    Trigger("mnuViewScreenExit");
+    const int64_t used = State().Level.ObjectBytesUsed;
+    EXPECT_EQ(usage->text().toStdString(), std::to_string(used) + "/" + std::to_string(used - 1));
+    Trigger("mnuViewScreenExit");
+    LevelModel next = State().Level;
+    next.ScreenExits.clear();
+    next.ObjectBytesRoom = 95 + 100;
+    window->Session().Apply(&Editor::AdoptLevel, next);
+    Trigger("mnuViewScreenExit");
+    EXPECT_EQ(usage->text().toStdString(), std::to_string(used - 5) + "/195");
+    EXPECT_EQ(usage->palette().color(QPalette::WindowText), QColor(Qt::black));
+    EXPECT_TRUE(Find("fraScreenExits")->isVisible());
+    EXPECT_FALSE(Find("fraScreenExits")->isEnabled());
+    for (const char* box : {"txtExitDestination", "txtEntranceX", "txtEntranceY", "txtEntranceType"})
+        EXPECT_EQ(Find<QLineEdit>(box)->text(), "") << box;
+}
+
+using LevelLoading = WindowTest;
+
+TEST_F(LevelLoading, TheLoadedMessageShowsOverTheNewLevelAndTheCaptionFollowsIt) {
+    auto* usage = Find<QLabel>("lblByteUsage");
+    const LevelModel& level = State().Level;
     const int64_t levelAt = level.ObjectDataPos - 1, spritesAt = level.SpriteDataPos - 1;
-    EditorState marked = window->State();
+    EditorState marked = State();
     marked.Level.ObjectBytesRoom = 999;  // marks the level on screen now
     window->Session().Apply(&Editor::Reset, marked);
     window->setWindowTitle("previous level");
     std::vector<std::string> seen;
-    w.Prompts.OnShow = [&](const Message& message) {
+    Prompts.OnShow = [&](const Message& message) {
         seen.push_back(message.Text + "|" + window->windowTitle().toStdString() + "|" +
                        usage->text().section('/', 1, 1).toStdString());
     };
@@ -93,11 +103,10 @@ TEST(LevelLoading, TheLoadedMessageShowsOverTheNewLevelAndTheCaptionFollowsIt) {
               "0x" + Hex(uint64_t(levelAt)) + ", 0x" + Hex(uint64_t(spritesAt)) + " demo.smc - Tarnloft");
 }
 
-TEST(MousePosition, NegativeTilesShowTheWholeText) {
-    StartedWindow w;
-    REQUIRE_STARTED(w);
-    MainWindow* window = w.Window.get();
-    auto* label = Find<QLabel>(window, "lblMousePos");
+using MousePosition = WindowTest;
+
+TEST_F(MousePosition, NegativeTilesShowTheWholeText) {
+    auto* label = Find<QLabel>("lblMousePos");
     const QFont normal = label->parentWidget()->font();
     const struct {
         const char* Name;
@@ -106,7 +115,7 @@ TEST(MousePosition, NegativeTilesShowTheWholeText) {
     } cases[] = {{"inside", 16 * 0x1A + 3, 16 * 7 + 3, "(1A,7)"},
                  {"past the left and top edges", -80, -20, "(FFFFFFFB,FFFFFFFE)"},
                  {"back inside", 3, 3, "(0,0)"}};
-    EditorState origin = window->State();
+    EditorState origin = State();
     origin.View.H.Value = origin.View.V.Value = 0;
     window->Session().Apply(&Editor::Reset, origin);
     for (const auto& c : cases) {
@@ -121,26 +130,18 @@ TEST(MousePosition, NegativeTilesShowTheWholeText) {
     }
 }
 
-TEST(WindowSize, TheWindowKeepsItsMinimumWhoeverResizesIt) {
-    StartedWindow w;
-    REQUIRE_STARTED(w);
-    MainWindow* window = w.Window.get();
-    const struct {
-        const char* Name;
-        std::function<void()> Shrink;
-    } cases[] = {
-        {"the program", [window] { window->resize(400, 200); }},
-        {"a window manager ignoring the hints", [window] { window->windowHandle()->resize(400, 200); }}};
-    for (const auto& c : cases) {
-        c.Shrink();
-        QTest::qWait(50);
-        EXPECT_GE(window->width(), window->minimumWidth()) << c.Name;
-        EXPECT_GE(window->height(), window->minimumHeight()) << c.Name;
-        EXPECT_GE(window->minimumWidth(), 672) << c.Name;
-        auto* frame = Find<QWidget>(window, "fraLevelInfo");
-        EXPECT_LT(frame->mapTo(window, QPoint(frame->width() - 1, 0)).x(), window->width())
-            << c.Name << " cuts off the right-hand frames";
-        window->resize(845, 600);
-        QTest::qWait(50);
-    }
+using WindowSize = WindowTest;
+
+TEST_F(WindowSize, TheWindowKeepsItsMinimumWhoeverResizesIt) {
+    // A window manager that ignores the size hints, as the program never asks below them.
+    window->windowHandle()->resize(400, 200);
+    QTest::qWait(50);
+    EXPECT_GE(window->width(), window->minimumWidth());
+    EXPECT_GE(window->height(), window->minimumHeight());
+    EXPECT_GE(window->minimumWidth(), 672);
+    auto* frame = Find("fraLevelInfo");
+    EXPECT_LT(frame->mapTo(window, QPoint(frame->width() - 1, 0)).x(), window->width())
+        << "the right-hand frames are cut off";
 }
+
+}  // namespace

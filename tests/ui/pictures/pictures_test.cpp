@@ -19,45 +19,44 @@
 
 using namespace uitest;
 
+using PictureExport = WindowTest;
+using LevelBrowserWindow = WindowTest;
+
 namespace {
 
 QImage IconImage(const QListWidgetItem* item) { return item->icon().pixmap(QSize(512, 256)).toImage(); }
 
 }  // namespace
 
-TEST(PictureExport, OneLevelAtTheChosenTileSizeWithItsObjectInItsColour) {
-    StartedWindow w;
-    REQUIRE_STARTED(w);
-    EditorState state = w.Window->State();
+TEST_F(PictureExport, OneLevelAtTheChosenTileSizeWithItsObjectInItsColour) {
+    EditorState state = window->State();
     state.Level.LevelObjects = {LevelObject{0x09, 0, 10, 10, 4, 3, false}};
     state.Level.ScreenExits.clear();
-    w.Window->Session().Apply(&Editor::Reset, state);
-    const QString path = w.Image.Folder() + "/one.png";
-    w.Prompts.NumberAnswers = {4};
-    w.Prompts.PictureAnswers = {path.toStdString()};
-    Find<QAction>(w.Window.get(), "mnuLevelExportPicture")->trigger();
+    window->Session().Apply(&Editor::Reset, state);
+    const QString path = Image.Folder() + "/one.png";
+    Prompts.NumberAnswers = {4};
+    Prompts.PictureAnswers = {path.toStdString()};
+    Find<QAction>(window, "mnuLevelExportPicture")->trigger();
     const QImage picture(path);
-    ASSERT_EQ(picture.size(), QSize(1024, 512)) << w.Prompts.Last().Text;
-    const Rgb colour = w.Window->Defs().ObjectDefs[0x09].Colour;
+    ASSERT_EQ(picture.size(), QSize(1024, 512)) << Prompts.Last().Text;
+    const Rgb colour = window->Defs().ObjectDefs[0x09].Colour;
     EXPECT_EQ(picture.pixelColor(10 * 4 + 2, 13 * 4 - 2), QColor(colour.R, colour.G, colour.B));
-    w.Prompts.NumberAnswers = {4};  // the file dialog cancelled: nothing written, nothing said
-    const size_t shown = w.Prompts.Shown.size();
-    Find<QAction>(w.Window.get(), "mnuLevelExportPicture")->trigger();
-    EXPECT_EQ(w.Prompts.Shown.size(), shown);
+    Prompts.NumberAnswers = {4};  // the file dialog cancelled: nothing written, nothing said
+    const size_t shown = Prompts.Shown.size();
+    Find<QAction>(window, "mnuLevelExportPicture")->trigger();
+    EXPECT_EQ(Prompts.Shown.size(), shown);
 }
 
-TEST(PictureExport, AllLevelsIntoAFolderWithOneReportAtTheEnd) {
-    StartedWindow w;
-    REQUIRE_STARTED(w);
-    const QString folder = w.Image.Folder() + "/all";
+TEST_F(PictureExport, AllLevelsIntoAFolderWithOneReportAtTheEnd) {
+    const QString folder = Image.Folder() + "/all";
     QDir().mkpath(folder);
-    w.Prompts.NumberAnswers = {1};
-    w.Prompts.PictureAnswers = {folder.toStdString()};
-    Find<QAction>(w.Window.get(), "mnuLevelExportAllPictures")->trigger();
-    EXPECT_NE(Find<QProgressDialog>(w.Window.get(), "frmExportPictures"), nullptr);
-    QTRY_COMPARE_WITH_TIMEOUT(w.Prompts.Last().Title, std::string("Tarnloft - Export All Level Pictures"),
+    Prompts.NumberAnswers = {1};
+    Prompts.PictureAnswers = {folder.toStdString()};
+    Find<QAction>(window, "mnuLevelExportAllPictures")->trigger();
+    EXPECT_NE(Find<QProgressDialog>(window, "frmExportPictures"), nullptr);
+    QTRY_COMPARE_WITH_TIMEOUT(Prompts.Last().Title, std::string("Tarnloft - Export All Level Pictures"),
                               30000);
-    EXPECT_EQ(w.Prompts.Last().Text, "wrote 256 of 256 pictures");
+    EXPECT_EQ(Prompts.Last().Text, "wrote 256 of 256 pictures");
     EXPECT_EQ(QDir(folder).entryList(QDir::Files).size(), 256);
     EXPECT_EQ(QImage(folder + "/level-FF.png").size(), QSize(256, 128));
 }
@@ -85,11 +84,9 @@ TEST(PictureScale, AtRatioTwoThinLinesStayOneDevicePixel) {
     EXPECT_EQ(twice.devicePixelRatio(), 2.0);
 }
 
-TEST(LevelBrowser, FiltersLoadsAndFollowsASave) {
-    StartedWindow w;
-    REQUIRE_STARTED(w);
-    Find<QAction>(w.Window.get(), "mnuLevelBrowser")->trigger();
-    LevelBrowser* browser = w.Window->Browser();
+TEST_F(LevelBrowserWindow, FiltersLoadsAndFollowsASave) {
+    Find<QAction>(window, "mnuLevelBrowser")->trigger();
+    LevelBrowser* browser = window->Browser();
     ASSERT_NE(browser, nullptr);
     EXPECT_EQ(browser->objectName(), "frmLevelBrowser");
     auto* search = Find<QLineEdit>(browser, "txtLevelSearch");
@@ -100,25 +97,32 @@ TEST(LevelBrowser, FiltersLoadsAndFollowsASave) {
     QListWidgetItem* level1A = list->item(0x1A);
     const QImage before = IconImage(level1A);
 
-    search->setText(QString::fromStdString(w.Window->Defs().LevelNames[0x1A]));
+    search->setText(QString::fromStdString(window->Defs().LevelNames[0x1A]));
     int shown = 0;
     for (int i = 0; i < list->count(); ++i) shown += list->item(i)->isHidden() ? 0 : 1;
     EXPECT_EQ(shown, 1);
     EXPECT_FALSE(level1A->isHidden());
     QTest::keyClick(search, Qt::Key_Return);
-    EXPECT_EQ(w.Window->windowTitle(), "Level 1A demo.smc - Tarnloft");
+    EXPECT_EQ(window->windowTitle(), "Level 1A demo.smc - Tarnloft");
 
-    w.Window->Session().Apply(&Editor::Remove);
-    Find<QAction>(w.Window.get(), "mnuFileSave")->trigger();
-    ASSERT_EQ(w.Prompts.Last().Text, "Level saved succesfully.");
+    window->Session().Apply(&Editor::Remove);
+    Find<QAction>(window, "mnuFileSave")->trigger();
+    ASSERT_EQ(Prompts.Last().Text, "Level saved succesfully.");
     QTRY_VERIFY_WITH_TIMEOUT(browser->Idle() && IconImage(level1A) != before, 30000);
     browser->close();  // stops whatever is running
 }
 
 TEST(RecentImages, NewestFirstEightAtMostAndMissingOnesTakenOff) {
     QSettings("tarnloft", "tarnloft").setValue("RecentImages", QStringList{"/nonexistent/gone.smc"});
-    StartedWindow w;
-    REQUIRE_STARTED(w);
+    struct {
+        RecordingPrompts Prompts;
+        DemoImage Image;
+        std::unique_ptr<MainWindow> Window;
+    } w;
+    if (!w.Image.Ok()) GTEST_SKIP() << "the demo image generator is missing or failed";
+    w.Window = std::make_unique<MainWindow>(w.Prompts, DataFolder());
+    w.Prompts.FileAnswers.push_back(w.Image.Path());
+    ASSERT_TRUE(w.Window->Startup());
     auto* menu = Find<QMenu>(w.Window.get(), "mnuFileRecent");
     ASSERT_EQ(menu->title(), "Recent &Images");
     const QList<QAction*> file = Find<QMenu>(w.Window.get(), "mnuFile")->actions();
@@ -160,9 +164,11 @@ TEST(PicturesTool, DrawsTheDemoLevelsAndRefusesBadInput) {
         EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
         return file.fileName().toStdString();
     };
-    QByteArray bytes = image.Bytes();
-    bytes[0xBF9C3 + 2] = char(0x7F);  // level 0's object pointer leads into no ROM
-    const std::string broken = write("broken.smc", bytes), tiny = write("tiny.smc", QByteArray(1024, 0));
+    testimage::Image bytes = image.Bytes();
+    bytes[testimage::TableRow(0) + 2] = 0x7F;  // level 0's object pointer leads into no ROM
+    const std::string broken = write("broken.smc", QByteArray(reinterpret_cast<const char*>(bytes.data()),
+                                                              int(bytes.size()))),
+                      tiny = write("tiny.smc", QByteArray(1024, 0));
     // clang-format off
     const struct { std::vector<std::string> Args; int Status; const char* Last; } cases[] = {
         {{image.Path(), out, "--levels", "2", "--tile", "1"}, 0, "wrote 2 of 2 pictures"},

@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "surface/labelcache.h"
-#include "surface/qtcanvas_internal.h"
 
 using namespace tarnloft;
 
@@ -68,7 +67,8 @@ TEST(QtCanvas, LabelsReadTheirTextAsUtf8) {
 // pixels and batches lines; the picture must be exactly what a plain
 // QPainter with the same pen and brush draws.
 TEST(QtCanvas, FastPathsMatchThePainterPixelForPixel) {
-    constexpr FillStyle Solid = FillStyle::Solid, Clear = FillStyle::Transparent, Hatch = FillStyle::DiagonalCross;
+    constexpr FillStyle Solid = FillStyle::Solid, Clear = FillStyle::Transparent,
+                        Hatch = FillStyle::DiagonalCross;
     struct Step {
         char Kind;  // 'B' box, 'L' line, 'C' circle
         double A, B, C, D;
@@ -124,7 +124,7 @@ TEST(QtCanvas, FastPathsMatchThePainterPixelForPixel) {
                 QPen pen(fore, s.Width, s.Draw == DrawStyle::Dashed ? Qt::DashLine : Qt::SolidLine);
                 pen.setCapStyle(Qt::FlatCap);
                 painter.setPen(pen);
-                painter.setBrush(QtCanvasDetail::FillBrush(s.Fill, Rgb{200, 100, 50}));
+                painter.setBrush(QtCanvas::FillBrush(s.Fill, Rgb{200, 100, 50}));
                 if (s.Kind == 'B')
                     painter.drawRect(QRectF(QPointF(s.A, s.B), QPointF(s.C, s.D)).normalized());
                 if (s.Kind == 'L') painter.drawLine(QPointF(s.A, s.B), QPointF(s.C, s.D));

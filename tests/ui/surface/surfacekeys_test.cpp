@@ -1,6 +1,9 @@
 // The drawing surface: keys reach the editor only while it holds the focus,
-// and its picture carries the foreground from one repaint to the next.
+// its picture carries the foreground from one repaint to the next, and the
+// hover label never names what is no longer under the pointer.
+#include <QLabel>
 #include <QListWidget>
+#include <functional>
 
 #include "surface/levelsurface.h"
 #include "uitestsupport.h"
@@ -8,57 +11,71 @@
 
 using namespace uitest;
 
-TEST(SurfaceKeys, KeysThePopupListIgnoresDoNotReachTheEditor) {
-    StartedWindow w;
-    REQUIRE_STARTED(w);
-    ASSERT_TRUE(w.Active);
-    MainWindow* window = w.Window.get();
-    const EditorState& state = window->State();
+using SurfaceKeys = WindowTest;
+using SurfacePicture = WindowTest;
+using HoverLabel = WindowTest;
+
+// Entry 0 hovered and clicked, then a change under the still pointer: the
+// label names what lies there now, and hides when nothing does.
+TEST_F(HoverLabel, FollowsWhatLiesUnderAStillPointer) {
+    QLabel* label = window->Surface()->ToolTipLabel();
+    EditorSession& session = window->Session();
+    LevelModel elsewhere;
+    elsewhere.LevelObjects = {{1, 0, 20, 20, 1, 1}};
+    const struct {
+        const char* Name;
+        std::function<void()> Change;
+        bool Shown;
+    } rows[] = {
+        {"the entry is removed", [&] { session.Apply(&Editor::Remove); }, false},
+        {"the removal is undone", [&] { session.Apply(&Editor::Remove), session.Undo(); }, true},
+        {"the view scrolls away", [&] { session.Apply(&Editor::Arrow, ArrowDirection::Down); }, false},
+        {"another level comes", [&] { session.Apply(&Editor::AdoptLevel, elsewhere); }, false},
+    };
+    for (const auto& row : rows) {
+        UseLevel({{1, 0, 2, 3, 4, 1}, {1, 0, 10, 10, 2, 2}});
+        emit window->Surface()->Moved(MouseButton::None, 40, 52);
+        session.Apply(&Editor::Press, MouseButton::Left, 40.0, 52.0);
+        session.Apply(&Editor::Release);
+        const QString hovered = label->text();
+        ASSERT_TRUE(hovered.startsWith("1 - ") && label->y() == 20) << row.Name;
+        row.Change();
+        EXPECT_EQ(label->y() == 20, row.Shown) << row.Name;
+        EXPECT_EQ(label->text(), row.Shown ? hovered : QString()) << row.Name;
+    }
+}
+
+TEST_F(SurfaceKeys, KeysThePopupListIgnoresDoNotReachTheEditor) {
+    ASSERT_TRUE(Active);
+    const EditorState& state = State();
     LevelSurface* surface = window->Surface();
-    ASSERT_GE(state.Level.LevelObjects.size(), 2u);
-    Find<QAction>(window, "mnuViewOutofbounds")->trigger();  // room to scroll both ways
-    EditorState scrolled = state;
-    scrolled.View.H.Value = 5;
-    window->Session().Apply(&Editor::Reset, scrolled);
-    const size_t entries = state.Level.LevelObjects.size();
-    const int row = state.View.V.Value;
+    Trigger("mnuViewOutofbounds");  // room to scroll both ways
+    UseLevel({{1, 0, 2, 3, 4, 1}, {1, 0, 10, 10, 2, 2}});
+    window->Session().Apply(&Editor::ScrollTo, true, 5);
     QListWidget* popup = surface->PopupList();
     popup->setFocus(Qt::MouseFocusReason);
     ASSERT_TRUE(popup->hasFocus());
     for (Qt::Key key : {Qt::Key_Delete, Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down})
         QTest::keyClick(popup, key);
-    EXPECT_EQ(state.Level.LevelObjects.size(), entries);
-    EXPECT_EQ(state.View.H.Value, 5);
-    EXPECT_EQ(state.View.V.Value, row);
+    EXPECT_EQ(std::tuple(state.Level.LevelObjects.size(), state.View.H.Value, state.View.V.Value),
+              std::tuple(size_t(2), 5, 0));
     // The same keys on the surface itself do reach the editor.
     surface->setFocus(Qt::MouseFocusReason);
     QTest::keyClick(surface, Qt::Key_Delete);
     QTest::keyClick(surface, Qt::Key_Right);
-    EXPECT_EQ(state.Level.LevelObjects.size(), entries - 1);
-    EXPECT_EQ(state.View.H.Value, 6);
+    EXPECT_EQ(std::tuple(state.Level.LevelObjects.size(), state.View.H.Value), std::tuple(size_t(1), 6));
 }
 
-TEST(SurfacePicture, TheScreenGridTakesTheColourThePreviousPassLeft) {
-    StartedWindow w;
-    REQUIRE_STARTED(w);
-    MainWindow* window = w.Window.get();
+TEST_F(SurfacePicture, TheScreenGridTakesTheColourThePreviousPassLeft) {
     LevelSurface* surface = window->Surface();
     QPalette palette = surface->palette();
     const QColor buttonText(0, 0, 200);
     palette.setColor(QPalette::ButtonText, buttonText);
     surface->setPalette(palette);
-    EditorState state = window->State();
-    ASSERT_EQ(state.View.Zoom, 16);
-    state.View.H.Value = state.View.V.Value = 0;
     // Nothing in view: the small grid's pass ends on the button-text colour.
-    state.Level.LevelObjects = {LevelObject{0x5A, 0, 250, 120, 1, 1, false}};
-    state.Level.SelectedObject = 0;
-    state.Level.ScreenExits.clear();
-    window->Session().Apply(&Editor::Reset, state);
-    Find<QAction>(window, "mnuViewSmallgrid")->trigger();
-    window->Session().Apply(&Editor::Redraw);
-    Find<QAction>(window, "mnuViewSmallgrid")->trigger();
-    window->Session().Apply(&Editor::Redraw);
+    UseLevel({LevelObject{0x5A, 0, 250, 120, 1, 1, false}});
+    Trigger("mnuViewSmallgrid");
+    Trigger("mnuViewSmallgrid");
     // The screen boundary at tile column 16, away from every item.
     EXPECT_EQ(surface->Picture().pixelColor(256, 100), buttonText);
 }
