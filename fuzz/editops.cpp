@@ -166,7 +166,7 @@ const EditOp Ops[] = {
          int64_t level = Offset(in);
          s.LoadOffset(level, Offset(in));
      }},
-    {"save", [](Session& s, In&, SaveCheck save) { save(s); }},
+    {"save", [](Session& s, In&, SaveCheck save) { save(s, false); }},
     {"undo", [](Session& s, In&, SaveCheck) { s.Undo(); }},
     {"redo", [](Session& s, In&, SaveCheck) { s.Redo(); }},
     // The wheel: scroll by tiles, or zoom one step around the pointer.
@@ -179,6 +179,7 @@ const EditOp Ops[] = {
          else
              s.Do(&Editor::WheelZoom, StepZoom(s.State().View.Zoom, rows < 0 ? -1 : 1), x, y, s.Client());
      }},
+    {"save moving", [](Session& s, In&, SaveCheck save) { save(s, true); }},
 };
 
 }  // namespace

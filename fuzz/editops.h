@@ -26,8 +26,9 @@ private:
     size_t size_;
 };
 
-// Saves the session's level and checks what the save did.
-using SaveCheck = void (*)(EditSession& session);
+// Saves the session's level (with `moving`, moving it to free space if it
+// outgrew its room) and checks what the save did.
+using SaveCheck = void (*)(EditSession& session, bool moving);
 
 struct EditOp {
     const char* Name;

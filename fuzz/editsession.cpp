@@ -50,13 +50,32 @@ void EditSession::ResizeWindow(int clientWidth, int clientHeight) {
     Do(&Editor::Layout, client_);
 }
 
-void EditSession::LoadIndex(int64_t index) { Adopt(LoadLevelIndex(rom_, defs_, index)); }
+void EditSession::LoadIndex(int64_t index) {
+    if (Adopt(LoadLevelIndex(rom_, defs_, index))) index_ = index;
+}
 
 void EditSession::LoadOffset(int64_t levelOffset, int64_t spriteOffset) {
-    Adopt(LoadLevelOffset(rom_, defs_, levelOffset, spriteOffset));
+    if (Adopt(LoadLevelOffset(rom_, defs_, levelOffset, spriteOffset))) index_.reset();
 }
 
 SaveResult EditSession::Save() { return SaveLevel(rom_, defs_, Level()); }
+
+// Like the window: a plain save while the level fits, else the move.
+EditSession::MovingSave EditSession::SaveMoving() {
+    MovingSave run;
+    run.Plan = PlanMovingSave(rom_, defs_, Level(), index_);
+    if (run.Plan.InPlace) {
+        run.Result = Save();
+    } else if (run.Plan.Refusal) {
+        run.Result = {false, *run.Plan.Refusal};
+    } else {
+        const MoveResult moved = WriteMovingSave(rom_, defs_, run.Plan);
+        run.Result = moved.Save;
+        run.Moved = moved.Moved;
+        if (moved.Moved) Do(&Editor::MoveHome, run.Plan.Target);
+    }
+    return run;
+}
 
 // The Edit menu, through the window's history.
 void EditSession::Undo() { Restore(history_.Undo(editor_)); }
@@ -80,10 +99,11 @@ void EditSession::Handle(const ChangeReport& report) {
 }
 
 // Like the window: a failed load keeps the level; an undefined object number ends the program.
-void EditSession::Adopt(LoadResult&& result) {
+bool EditSession::Adopt(LoadResult&& result) {
     if (result.EndProgram) ended_ = true;
-    if (!result.Ok || result.EndProgram) return;
+    if (!result.Ok || result.EndProgram) return false;
     Do(&Editor::AdoptLevel, std::move(result.Level));
+    return true;
 }
 
 void EditSession::Repaint() {

@@ -15,6 +15,7 @@
 #include "edit/undohistory.h"
 #include "level/levelio.h"
 #include "level/levelsave.h"
+#include "level/movingsave.h"
 #include "rom/romimage.h"
 
 namespace tarnloft {
@@ -48,6 +49,15 @@ public:
     void LoadIndex(int64_t index);
     void LoadOffset(int64_t levelOffset, int64_t spriteOffset);
     SaveResult Save();
+    // "Save Level, Moving It If Needed", answering Yes to its question.
+    struct MovingSave {
+        MovePlan Plan;
+        SaveResult Result;
+        bool Moved = false;
+    };
+    MovingSave SaveMoving();
+    // The table row of the level on screen; nothing when it was loaded by offset.
+    std::optional<int64_t> TableIndex() const { return index_; }
 
     // The Edit menu.
     void Undo();
@@ -56,7 +66,7 @@ public:
 private:
     void Handle(const ChangeReport& report);
     void Restore(const std::optional<EditorSnapshot>& snapshot);
-    void Adopt(LoadResult&& result);
+    bool Adopt(LoadResult&& result);
     void Repaint();
 
     RomImage& rom_;
@@ -64,6 +74,7 @@ private:
     Editor editor_;
     LayoutInput client_{845, 504};
     bool ended_ = false;  // an undefined object number ended the program
+    std::optional<int64_t> index_;
     std::optional<std::string> broken_;
     UndoHistory history_{editor_};
 };

@@ -49,6 +49,7 @@ struct Tally {
     uint64_t Operations = 0;
     uint64_t SavesChecked = 0;
     uint64_t SavesRefused = 0;
+    uint64_t Moves = 0;  // moving saves that moved the level
     std::chrono::steady_clock::time_point Start = std::chrono::steady_clock::now();
 } tally;
 
@@ -67,9 +68,10 @@ void PrintTally() {
         std::chrono::duration<double>(std::chrono::steady_clock::now() - tally.Start).count();
     std::fprintf(
         stderr,
-        "editing fuzzer: %.0f operations (%.0f per second), %.0f saves checked, %.0f of them refused\n",
+        "editing fuzzer: %.0f operations (%.0f per second), %.0f saves checked, %.0f of them refused, %.0f "
+        "moved the level\n",
         double(tally.Operations), tally.Operations / std::max(seconds, 1e-9), double(tally.SavesChecked),
-        double(tally.SavesRefused));
+        double(tally.SavesRefused), double(tally.Moves));
     if (fixture) unlink(fixture->Path.c_str());
 }
 
@@ -78,14 +80,33 @@ void PrintTally() {
     std::exit(1);
 }
 
-void SaveAndCheck(EditSession& session) {
+// A moving save that moved the level: its wider promise, and what to put back.
+void CheckMove(const EditSession::MovingSave& run, const LevelModel& saved,
+               const std::vector<uint8_t>& before, const ListedLevels& listed) {
+    ++tally.Moves;
+    for (const ByteRange& range : MoveExtents(saved, run.Plan, listed)) fixture->Written.push_back(range);
+    if (!run.Result.Ok)
+        Fail("a moving save that moved the level reported \"" + run.Result.Report.Text + "\"");
+    if (auto broken = CheckMovingSave(fixture->Rom, fixture->Defs, saved, run.Plan, before, listed))
+        Fail(*broken);
+}
+
+void SaveAndCheck(EditSession& session, bool moving) {
     if (savesLeft == 0) return;
     --savesLeft;
     const std::vector<uint8_t> before = ImageBytes(fixture->Rom);
     const LevelModel saved = session.Level();
-    const SaveResult result = session.Save();
-    for (const ByteRange& range : SaveExtents(saved)) fixture->Written.push_back(range);
     ++tally.SavesChecked;
+    SaveResult result;
+    if (moving) {
+        const ListedLevels listed = ReadListedLevels(fixture->Rom, fixture->Defs);
+        const EditSession::MovingSave run = session.SaveMoving();
+        if (run.Moved) return CheckMove(run, saved, before, listed);
+        result = run.Result;
+    } else {
+        result = session.Save();
+    }
+    for (const ByteRange& range : SaveExtents(saved)) fixture->Written.push_back(range);
     if (!result.Ok) ++tally.SavesRefused;
     if (auto broken = CheckSave(fixture->Rom, fixture->Defs, saved, result, before)) Fail(*broken);
 }

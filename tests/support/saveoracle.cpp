@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "level/imagemap.h"
 #include "level/objectstream.h"
 #include "level/spritestream.h"
 
@@ -149,6 +150,80 @@ std::optional<std::string> CheckSave(RomImage& rom, const Catalogues& defs, cons
     SaveResult again = SaveLevel(rom, defs, reload.Level);
     if (!again.Ok) return "(c) the reloaded level cannot be saved: " + again.Report.Text;
     if (ImageBytes(rom) != after) return std::string("(c) saving the reloaded level changed the image");
+    return std::nullopt;
+}
+
+namespace {
+
+// Content and place; a room may grow where a released block joins its zero run.
+bool LoadsAsBefore(const Catalogues& defs, const LevelModel& was, const LevelModel& now) {
+    return was.ObjectDataPos == now.ObjectDataPos && was.SpriteDataPos == now.SpriteDataPos &&
+           was.HeaderBytes == now.HeaderBytes && was.ScreenExits == now.ScreenExits &&
+           !CompareEntries(defs, EntriesOf(defs, was, false), EntriesOf(defs, now, false), "object") &&
+           !CompareEntries(defs, EntriesOf(defs, was, true), EntriesOf(defs, now, true), "sprite");
+}
+
+// The first listed level but `moved` that does not load as it did.
+std::optional<std::string> OtherLevelChanged(const RomImage& rom, const Catalogues& defs, const ImageMap& map,
+                                             const ListedLevels& listed, int64_t moved) {
+    for (size_t i = 0; i < listed.Indices.size(); ++i) {
+        if (listed.Indices[i] == moved) continue;
+        const LoadResult now = LoadLevelIndex(rom, defs, listed.Indices[i], map);
+        const bool loads = now.Ok && !now.EndProgram;
+        const std::optional<LevelModel>& was = listed.Levels[i];
+        if (loads != was.has_value() || (was && !LoadsAsBefore(defs, *was, now.Level)))
+            return "level " + std::to_string(listed.Indices[i]) + " does not load as before the move";
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+ListedLevels ReadListedLevels(const RomImage& rom, const Catalogues& defs) {
+    ListedLevels listed;
+    const ImageMap map = ReadImageMap(rom, defs);
+    for (const ListedLevel& entry : map.Levels) {
+        LoadResult load = LoadLevelIndex(rom, defs, entry.Index, map);
+        listed.Indices.push_back(entry.Index);
+        listed.Levels.push_back(load.Ok && !load.EndProgram ? std::optional<LevelModel>(std::move(load.Level))
+                                                            : std::nullopt);
+    }
+    listed.Blocks = map.Blocks;
+    return listed;
+}
+
+std::vector<ByteRange> MoveExtents(const LevelModel& saved, const MovePlan& plan,
+                                   const ListedLevels& listed) {
+    const auto old = SaveExtents(saved);
+    std::vector<ByteRange> ranges{old[0], old[1]};
+    for (const StreamMove& move : plan.Moves) {
+        ranges.push_back({move.Block.TagOffset + 1, move.Block.End() + 1});
+        for (const TaggedBlock& block : listed.Blocks)
+            if (move.OldOffset >= block.DataOffset() && move.OldOffset < block.End())
+                ranges.push_back({block.TagOffset + 1, block.End() + 1});
+    }
+    const int64_t row = *LevelTableRow(static_cast<uint64_t>(plan.TableIndex));
+    ranges.push_back({row, row + LevelTableRowSize});
+    return ranges;
+}
+
+std::optional<std::string> CheckMovingSave(RomImage& rom, const Catalogues& defs, const LevelModel& saved,
+                                           const MovePlan& plan, const std::vector<uint8_t>& before,
+                                           const ListedLevels& listed) {
+    const std::vector<uint8_t> after = ImageBytes(rom);
+    const std::vector<int64_t> outside = ChangesOutside(before, after, MoveExtents(saved, plan, listed));
+    if (!outside.empty())
+        return "(a) the moving save changed file offset " + std::to_string(outside.front() - 1) +
+               ", outside the old extents, the new blocks, the table row and released blocks";
+
+    const ImageMap map = ReadImageMap(rom, defs);
+    if (auto changed = OtherLevelChanged(rom, defs, map, listed, plan.TableIndex)) return "(b) " + *changed;
+
+    LoadResult reload = LoadLevelIndex(rom, defs, plan.TableIndex, map);
+    if (!reload.Ok || reload.EndProgram) return std::string("(c) the moved level does not load again");
+    if (auto diff = CompareModels(defs, plan.Target, reload.Level)) return "(c) " + *diff;
+    if (!SaveLevel(rom, defs, reload.Level).Ok || ImageBytes(rom) != after)
+        return std::string("(d) saving the moved level again changed the image");
     return std::nullopt;
 }
 

@@ -8,6 +8,11 @@
 //      has no room for is not compared), at the same positions and with the
 //      same rooms, and
 //  (c) saving that reloaded level again changes nothing.
+// A save that moved the level to free space keeps a wider promise: no byte
+// changed outside its old extents, its new blocks, its table row and the
+// tagged blocks its old streams lived in; every other listed level loads as
+// before; the level loads by its index as it was saved, in its new home; and
+// saving it again changes nothing.
 #pragma once
 #include <array>
 #include <cstdint>
@@ -17,8 +22,9 @@
 
 #include "catalogue/catalogues.h"
 #include "level/levelio.h"
-#include "level/levelsave.h"
 #include "level/levelmodel.h"
+#include "level/levelsave.h"
+#include "level/movingsave.h"
 #include "rom/romimage.h"
 
 namespace tarnloft {
@@ -47,5 +53,21 @@ std::vector<int64_t> ChangesOutside(const std::vector<uint8_t>& before, const st
 // `rom` again. Returns the first broken promise, or nothing.
 std::optional<std::string> CheckSave(RomImage& rom, const Catalogues& defs, const LevelModel& saved,
                                      const SaveResult& result, const std::vector<uint8_t>& before);
+
+// Every listed level as loading by index gives it now, and the tagged blocks.
+struct ListedLevels {
+    std::vector<int> Indices;
+    std::vector<std::optional<LevelModel>> Levels;  // nothing for a level that does not load
+    std::vector<TaggedBlock> Blocks;
+};
+ListedLevels ReadListedLevels(const RomImage& rom, const Catalogues& defs);
+
+// What a moving save of `saved` by `plan` may write, `listed` read before it.
+std::vector<ByteRange> MoveExtents(const LevelModel& saved, const MovePlan& plan, const ListedLevels& listed);
+
+// Checks a save that reported Moved.
+std::optional<std::string> CheckMovingSave(RomImage& rom, const Catalogues& defs, const LevelModel& saved,
+                                           const MovePlan& plan, const std::vector<uint8_t>& before,
+                                           const ListedLevels& listed);
 
 }  // namespace tarnloft

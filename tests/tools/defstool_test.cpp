@@ -10,6 +10,7 @@
 #include "definitionwriter.h"
 #include "fixtures.h"
 #include "level/levelio.h"
+#include "rom/allocationtag.h"
 
 using namespace tarnloft;
 
@@ -169,3 +170,29 @@ TEST(DefsTool, InferKeepsExistingFieldsAndReportsContradictions) {
 }
 
 }  // namespace
+
+// Levels 0 and 1 share a sprite stream; level 1's objects sit in a tagged
+// block; FreeSpace.dat declares 0x100 bytes, of which a run of 0xEA is not free.
+TEST(DefsTool, MapListsTheLevelsTheFreeSpaceAndTheTaggedBlocks) {
+    TempFolder folder;
+    WriteSmallDefinitions(folder);
+    folder.Write("FreeSpace.dat", "C0300,C03FF,\"Spare\"\n");
+    std::vector<uint8_t> image = LevelImage({"5A 01 02 03 04 FF FF"});
+    image.resize(0xC0400, 0x00);
+    const auto tag = MakeAllocationTag(13);
+    testimage::Put(image, 0xC0220, {tag.begin(), tag.end()});
+    testimage::Put(image, 0xC0228, testimage::Bytes("00*10 FF FF 00"));
+    testimage::PutLevel(image, 1, 0xC0228, testimage::DataOffset);
+    testimage::Put(image, 0xC0380, std::vector<uint8_t>(0x10, 0xEA));
+    testimage::WriteFile(folder.File("game.smc"), image);
+    const ToolRun run = RunTool({"map", folder.File("game.smc")}, folder.Path());
+    EXPECT_EQ(run.Status, 0) << run.Err;
+    EXPECT_EQ(
+        run.Out,
+        "level 00: objects at 0xC0203 use 5 of 17 bytes; sprites at 0xC0200 use 0 of 0 bytes, shared with "
+        "01\n"
+        "level 01: objects at 0xC0228 use 0 of 1 bytes; sprites at 0xC0200 use 0 of 0 bytes, shared with 00\n"
+        "free 0xC0300-0xC03FF \"Spare\": 240 bytes free in 2 places\n"
+        "block at 0xC0220: 13 bytes behind its tag\n"
+        "240 bytes free in 2 places\n");
+}

@@ -123,8 +123,9 @@ TEST(Mouse, PointerShapesAndTheHoverLabel) {
         EXPECT_EQ(std::tuple(*hover.Pointer.Shape, tip.Placement, tip.Caption.value_or("?")),
                   std::tuple(c.Shape, c.Placement, std::string(c.Caption)))
             << c.Name;
-        if (c.Placement == Place::At)
+        if (c.Placement == Place::At) {
             EXPECT_EQ(std::tuple(tip.Left, tip.Top), std::tuple(c.Left, c.Top)) << c.Name;
+        }
     }
 }
 
