@@ -4,9 +4,12 @@
 #include <tuple>
 
 #include "catalogue/cataloguelist.h"
+#include "edit/hittest.h"
 #include "edit/mouse.h"
 #include "edit/screenexits.h"
+#include "edit/selection.h"
 #include "level/objectstream.h"
+#include "util/hex.h"
 #include "util/numbers.h"
 #include "view/viewport.h"
 
@@ -26,6 +29,8 @@ const char* const EndOfListText =
 const char* const LastEntryTitle = "Tarnloft - Stopping crashes before they happen";
 const char* const LastEntryText =
     "Cannot delete every object in level.\r\n(It wouldn't have anything to hold it up, and it'd fall down)";
+
+const char* const UnknownPasteTitle = "Tarnloft - User error";
 
 inline constexpr int LastEntryValue = SpriteEntryBase + 511;
 
@@ -48,19 +53,53 @@ LevelObject NewEntry(const Catalogues& defs, int value) {
     return entry;
 }
 
-// One removal; false (with the message) when it would leave the level empty.
+// Removes the selected entries; false (with the message) when that would
+// leave the level empty.
 bool RemoveSelected(EditorState& state, ChangeReport& report) {
     LevelModel& level = state.Level;
-    if (level.LastObjectIndex() < 1) {
+    if (level.LastObjectIndex() < 1 || SelectedEntries(level).size() >= level.LevelObjects.size()) {
         report.Messages.push_back(Message{LastEntryTitle, LastEntryText});
         return false;
     }
     // The selection is in range (the editor settles it after every operation),
     // and afterwards the editor pulls it back onto the last entry if need be.
-    level.LevelObjects.erase(level.LevelObjects.begin() + level.SelectedObject);
+    RemoveEntries(level, SelectedEntries(level));
     // The popup's lines name entries that may have moved.
     ClosePopup(state, report);
     return true;
+}
+
+// An entry's name as the catalogue list writes it ("5A", "X2F", "S1A3").
+std::string EntryCode(const LevelObject& item, const Catalogues& defs) {
+    if (item.IsSprite) return "S" + HexPadded(item.SpriteNumber(), 2);
+    if (defs.ObjectDefs[item.Number].ByteCount == ByteClass::Special)
+        return "X" + HexPadded(item.SubNumber, 2);
+    return HexPadded(item.Number, 2);
+}
+
+// Whether the definition files in use define what `item` is.
+bool IsDefined(const LevelObject& item, const Catalogues& defs) {
+    if (item.IsSprite)
+        return item.SpriteNumber() < SpriteCount && !defs.SpriteDefs[item.SpriteNumber()].Name.empty();
+    const ByteClass kind = defs.ObjectDefs[item.Number].ByteCount;
+    if (kind == ByteClass::Special) return !defs.SpecialObjectDefs[item.SubNumber].Name.empty();
+    return kind == ByteClass::FourByte || kind == ByteClass::FiveByte;
+}
+
+// A pasted item as this image's definition files can store it: the size
+// Create would give, with the pasted extent on each axis the record stores.
+LevelObject PastedEntry(const Catalogues& defs, const LevelObject& item) {
+    const int value = item.IsSprite ? SpriteEntryBase + item.SpriteNumber()
+                      : defs.ObjectDefs[item.Number].ByteCount == ByteClass::Special
+                          ? SpecialEntryBase + item.SubNumber
+                          : item.Number;
+    LevelObject entry = NewEntry(defs, value);
+    entry.Number = item.Number;
+    entry.X = item.X;
+    entry.Y = item.Y;
+    entry.Width = ClampDraggedExtent(defs, entry, item.Width, Axis::Horizontal);
+    entry.Height = ClampDraggedExtent(defs, entry, item.Height, Axis::Vertical);
+    return entry;
 }
 
 // Scroll position that centres tile `tile` on a surface `pixels` wide; ties to even.
@@ -104,6 +143,26 @@ void CreateItem(EditorState& state, const Catalogues& defs, std::optional<int> s
 void RemoveItem(EditorState& state, ChangeReport& report) {
     if (state.InScreenExitMode()) return RemoveExit(state, report);
     if (RemoveSelected(state, report)) report.PictureChanged = true;
+}
+
+void PasteItems(EditorState& state, const Catalogues& defs, std::vector<LevelObject> items,
+                std::optional<PointerPosition> pointer, ChangeReport& report) {
+    for (LevelObject& item : items) {
+        if (!IsDefined(item, defs)) {
+            report.Messages.push_back(Message{UnknownPasteTitle, "The clipboard holds " +
+                                                                     EntryCode(item, defs) +
+                                                                     ", which the definition files in use do "
+                                                                     "not define. Nothing was pasted."});
+            return;
+        }
+        item = PastedEntry(defs, item);
+    }
+    const ViewState& view = state.View;
+    const TilePoint at =
+        pointer ? PointerTile(view, pointer->X, pointer->Y) : TilePoint{view.H.Value, view.V.Value};
+    AppendGroup(state.Level, std::move(items), TileShift{at.X, at.Y});
+    ClosePopup(state, report);
+    report.PictureChanged = true;
 }
 
 void ClearLevel(EditorState& state, ChangeReport& report) {

@@ -4,6 +4,7 @@
 // on screen exits. Called by Editor only, which settles the invariants.
 #pragma once
 #include <optional>
+#include <vector>
 
 #include "catalogue/catalogues.h"
 #include "edit/changereport.h"
@@ -15,8 +16,14 @@ namespace tarnloft {
 // is selected.
 void CreateItem(EditorState& state, const Catalogues& defs, std::optional<int> selectedEntryValue,
                 ChangeReport& report);
-// "&Remove" and the Delete key.
+// "&Remove" and the Delete key: every selected entry.
 void RemoveItem(EditorState& state, ChangeReport& report);
+// "&Paste": `items` hold positions relative to their top-left tile, which
+// lands on the tile under `pointer` (else the view's top-left tile) as near
+// as the level's tiles allow; they are appended and become the selection.
+// An item the definition files do not define refuses the whole paste.
+void PasteItems(EditorState& state, const Catalogues& defs, std::vector<LevelObject> items,
+                std::optional<PointerPosition> pointer, ChangeReport& report);
 // "Yes, I'm sure": removes all entries but one (or all screen exits).
 void ClearLevel(EditorState& state, ChangeReport& report);
 // "&Goto": centres the view on the selected entry as far as the scroll range allows.

@@ -6,6 +6,7 @@
 #include "edit/commands.h"
 #include "edit/mouse.h"
 #include "edit/screenexits.h"
+#include "edit/selection.h"
 #include "edit/wheel.h"
 #include "level/objectstream.h"
 #include "level/spritestream.h"
@@ -19,6 +20,7 @@ struct Editor::Before {
     std::vector<ScreenExit> Exits;
     HeaderBytesArray Header{};
     int SelectedObject = 0;
+    std::vector<int> Selection;
     int SelectedScreenExit = 0;
     int Zoom = 0;
     ScrollBarState H, V;
@@ -31,6 +33,7 @@ struct Editor::Before {
           Exits(s.Level.ScreenExits),
           Header(s.Level.HeaderBytes),
           SelectedObject(s.Level.SelectedObject),
+          Selection(s.Level.Selection),
           SelectedScreenExit(s.Level.SelectedScreenExit),
           Zoom(s.View.Zoom),
           H(s.View.H),
@@ -56,7 +59,7 @@ bool SameToggles(const ViewToggles& a, const ViewToggles& b) {
 // The step a pointer operation belongs to: a middle press's copy, or the
 // drag in progress from the press that opens it to the release.
 std::string PointerStepName(MouseButton pressed, PointerMode mode) {
-    if (pressed == MouseButton::Middle) return "Copy";
+    if (pressed == MouseButton::Middle) return "Duplicate";
     if (mode == PointerMode::Moving) return "Move";
     return IsDrag(mode) ? "Resize" : "";
 }
@@ -103,6 +106,12 @@ void Editor::Settle(const Before& before, ChangeReport& report) {
     level.SelectedObject = std::clamp(level.SelectedObject, 0, std::max(0, level.LastObjectIndex()));
     level.SelectedScreenExit =
         level.ScreenExits.empty() ? -1 : std::clamp(level.SelectedScreenExit, 0, level.LastScreenExit());
+    SettleSelection(level);
+    // The rubber band shows while a drag draws one, and only then.
+    if (state_.Tool.Mode != PointerMode::RubberBand && view.RubberBand) {
+        view.RubberBand.reset();
+        report.PictureChanged = true;
+    }
     // The items in view follow from the view and the entries; the bars and
     // the picture follow the view.
     if (contentChanged || report.ViewChanged) RebuildVisibleList(view, level);
@@ -113,7 +122,8 @@ void Editor::Settle(const Before& before, ChangeReport& report) {
 
     report.LevelChanged = entriesDiffer || before.Header != level.HeaderBytes;
     report.SelectionChanged = report.SelectionChanged || before.SelectedObject != level.SelectedObject ||
-                              before.SelectedScreenExit != level.SelectedScreenExit;
+                              before.SelectedScreenExit != level.SelectedScreenExit ||
+                              before.Selection != level.Selection;
     report.ModeChanged = before.ExitMode != state_.InScreenExitMode();
 }
 
@@ -147,9 +157,11 @@ ChangeReport Editor::MoveHome(const LevelModel& moved) {
     });
 }
 
-ChangeReport Editor::Press(MouseButton button, double x, double y) {
+ChangeReport Editor::Press(MouseButton button, double x, double y) { return PressHolding(button, x, y, {}); }
+
+ChangeReport Editor::PressHolding(MouseButton button, double x, double y, PressKeys keys) {
     return Run(StepRole::Pointer, "", [&](ChangeReport& r) {
-        MousePress(state_, defs_, button, x, y, r);
+        MousePress(state_, defs_, button, x, y, keys, r);
         r.StepName = PointerStepName(button, state_.Tool.Mode);
     });
 }
@@ -162,7 +174,7 @@ ChangeReport Editor::Move(MouseButton held, double x, double y) {
 }
 
 ChangeReport Editor::Release() {
-    return Run(StepRole::Pointer, "", [&](ChangeReport& r) { MouseRelease(state_, r); });
+    return Run(StepRole::Pointer, "", [&](ChangeReport& r) { MouseRelease(state_, defs_, r); });
 }
 
 ChangeReport Editor::ChoosePopupLine(int line) {
@@ -177,6 +189,30 @@ ChangeReport Editor::Create(std::optional<int> catalogueValue) {
 ChangeReport Editor::Remove() {
     return Run(StepRole::Edit, ForMode("Remove", "Remove Exit"),
                [&](ChangeReport& r) { RemoveItem(state_, r); });
+}
+
+ChangeReport Editor::Cut() {
+    if (state_.InScreenExitMode()) return Run(StepRole::None, "", [](ChangeReport&) {});
+    return Run(StepRole::Edit, "Cut", [&](ChangeReport& r) { RemoveItem(state_, r); });
+}
+
+ChangeReport Editor::Paste(std::vector<LevelObject> items, std::optional<PointerPosition> pointer) {
+    return Run(StepRole::Edit, "Paste",
+               [&](ChangeReport& r) { PasteItems(state_, defs_, std::move(items), pointer, r); });
+}
+
+ChangeReport Editor::SelectAll() {
+    return Run(StepRole::None, "", [&](ChangeReport& r) {
+        tarnloft::SelectAll(state_.Level);
+        r.PictureChanged = true;
+    });
+}
+
+ChangeReport Editor::ReduceSelection() {
+    return Run(StepRole::None, "", [&](ChangeReport& r) {
+        ReduceToPrimary(state_.Level);
+        r.PictureChanged = true;
+    });
 }
 
 ChangeReport Editor::Clear() {

@@ -7,6 +7,7 @@
 #pragma once
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "catalogue/catalogues.h"
 #include "edit/changereport.h"
@@ -45,6 +46,8 @@ public:
 
     // The pointer on the surface, in pixels of the surface (fractions kept).
     ChangeReport Press(MouseButton button, double x, double y);
+    // A press with Ctrl or Shift held (selecting several items).
+    ChangeReport PressHolding(MouseButton button, double x, double y, PressKeys keys);
     ChangeReport Move(MouseButton held, double x, double y);
     ChangeReport Release();
     // A click on line `line` (0-based) of the popup list.
@@ -54,6 +57,16 @@ public:
     ChangeReport Create(std::optional<int> catalogueValue);
     ChangeReport Remove();  // also the Delete key
     ChangeReport Clear();
+
+    // The selection as a set (edit/selection.h): every entry, or the primary
+    // alone (Escape). Cut removes the set after the window copied it.
+    ChangeReport SelectAll();
+    ChangeReport ReduceSelection();
+    ChangeReport Cut();
+    // `items` hold positions relative to their top-left tile; it lands on the
+    // tile under `pointer` (when it is over the surface), else on the view's
+    // top-left tile.
+    ChangeReport Paste(std::vector<LevelObject> items, std::optional<PointerPosition> pointer);
     ChangeReport Goto();
     ChangeReport Next();
     ChangeReport Previous();

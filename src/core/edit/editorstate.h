@@ -20,6 +20,7 @@ enum class PointerMode {
     ResizingBoth,    // ... both handles at once (the corner)
     ExitPressed,     // a screen exit marker is pressed: Screen Exit mode is on
     ExitEditing,     // Screen Exit mode: the exit editor is shown, the commands act on exits
+    RubberBand,      // a left drag from empty space selects what its band encloses
 };
 
 // The modes in which moving the pointer with the left button changes the selected entry.
@@ -29,6 +30,13 @@ inline bool IsDrag(PointerMode mode) {
 }
 
 enum class PointerShape { Arrow, Move, Cross, SizeWE, SizeNS, SizeNWSE };
+
+// Keys held with a press: Ctrl adds an item to the selection or takes it
+// out; with either, a rubber band adds to what was selected.
+struct PressKeys {
+    bool Ctrl = false;
+    bool Shift = false;
+};
 
 // The button that changed or is held. None: no button at all. Several: a
 // combination of buttons, which counts as none of Left, Right and Middle
@@ -63,6 +71,10 @@ struct PointerTool {
     std::vector<PopupLine> PopupLines;  // what a popup choice refers to
     std::optional<PointerPosition> LastPosition;
     std::string HoverCaption;  // what the hover label shows
+    bool BandAdds = false;     // the rubber band keeps what was selected before
+    // A plain press on a member of a group: without a move, the release
+    // leaves that member alone selected.
+    bool ReduceOnRelease = false;
 
     bool InScreenExitMode() const {
         return Mode == PointerMode::ExitPressed || Mode == PointerMode::ExitEditing;

@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <string>
 
 #include "edit/hittest.h"
+#include "edit/selection.h"
 #include "util/hex.h"
 #include "util/numbers.h"
 #include "view/renderer.h"
@@ -18,7 +20,13 @@ int ClampedFloorDiv(double pixels, int zoom) {
     return FloorToInt(std::floor(pixels / (zoom > 0 ? zoom : 1)));
 }
 
-void PressLeft(EditorState& state, const Catalogues& defs, double x, double y) {
+void StartBand(EditorState& state, double x, double y, bool adds) {
+    state.Tool.Mode = PointerMode::RubberBand;
+    state.Tool.BandAdds = adds;
+    state.View.RubberBand = PixelBand{x, y, x, y};
+}
+
+void PressLeft(EditorState& state, const Catalogues& defs, double x, double y, PressKeys keys) {
     PointerTool& tool = state.Tool;
     if (tool.Mode == PointerMode::ExitEditing) {
         // A press while the exit editor is open only closes it.
@@ -29,8 +37,14 @@ void PressLeft(EditorState& state, const Catalogues& defs, double x, double y) {
 
     LevelModel& level = state.Level;
     const int body = FindObjectAt(state, defs, x, y);
+    if (keys.Ctrl && body >= 0) {
+        ToggleMember(level, body);
+        return;
+    }
     if (body >= 0) {
         tool.Mode = PointerMode::Moving;
+        // Pressing a member of a group keeps the group, to drag it.
+        tool.ReduceOnRelease = HasGroup(level) && IsSelected(level, body);
         level.SelectedObject = body;
         const LevelObject& entry = level.LevelObjects[body];
         tool.GrabOffsetX =
@@ -57,13 +71,24 @@ void PressLeft(EditorState& state, const Catalogues& defs, double x, double y) {
         tool.Mode = PointerMode::ExitPressed;
         level.SelectedScreenExit = exitIndex;
     }
+    if (tool.Mode == PointerMode::Idle) StartBand(state, x, y, keys.Ctrl || keys.Shift);
 }
 
 // Drops a copy of the selected entry on the tile under the pointer. The
-// position is clamped to what the record can hold.
+// position is clamped to what the record can hold. A group's copies keep
+// their places relative to its top-left tile, which lands on the pointer's
+// tile as near as the level's tiles allow, and they become the selection.
 void Duplicate(EditorState& state, double x, double y, ChangeReport& report) {
     LevelModel& level = state.Level;
     if (!level.HoldsEntry(level.SelectedObject)) return;
+    if (HasGroup(level)) {
+        std::vector<LevelObject> copies;
+        for (int index : SelectedEntries(level)) copies.push_back(level.LevelObjects[index]);
+        const TilePoint tile = PointerTile(state.View, x, y);
+        AppendGroup(level, std::move(copies), TileShift{tile.X, tile.Y});
+        ClosePopup(state, report);
+        return;
+    }
     LevelObject copy = level.LevelObjects[level.SelectedObject];
     const TilePoint tile = PointerTile(state.View, x, y);
     copy.X = static_cast<uint8_t>(std::clamp(tile.X, 0, LastColumn));
@@ -137,12 +162,39 @@ bool Drag(EditorState& state, const Catalogues& defs, double x, double y) {
     if (mode == PointerMode::ResizingWidth || mode == PointerMode::ResizingBoth)
         entry.Width = ClampDraggedExtent(defs, entry, tile.X - entry.X, Axis::Horizontal);
     if (mode == PointerMode::Moving) {
+        // Every member moves by the entry's own move, the group clamped as one.
         const int column = ClampedFloorDiv(x - state.Tool.GrabOffsetX, state.View.Zoom) + state.View.H.Value;
         const int row = ClampedFloorDiv(y - state.Tool.GrabOffsetY, state.View.Zoom) + state.View.V.Value;
-        entry.X = static_cast<uint8_t>(std::clamp(column, 0, LastLevelColumn));
-        entry.Y = static_cast<uint8_t>(std::clamp(row, 0, LastLevelRow));
+        const std::vector<int>& members = SelectedEntries(level);
+        const TileShift shift = ClampGroupShift(level, members, TileShift{column - entry.X, row - entry.Y});
+        if (shift.X != 0 || shift.Y != 0) state.Tool.ReduceOnRelease = false;
+        ShiftEntries(level, members, shift);
     }
     return true;
+}
+
+void DrawBand(EditorState& state, double x, double y, ChangeReport& report) {
+    if (state.Tool.Mode != PointerMode::RubberBand || !state.View.RubberBand) return;
+    state.View.RubberBand->X2 = x;
+    state.View.RubberBand->Y2 = y;
+    report.PictureChanged = true;
+}
+
+// The band's release: what it encloses becomes the selection (added to it
+// with Ctrl or Shift). A band that encloses nothing changes nothing.
+void FinishBand(EditorState& state, const Catalogues& defs) {
+    const PixelBand band = *state.View.RubberBand;
+    if (band.X1 == band.X2 && band.Y1 == band.Y2) return;
+    std::vector<int> inside = EntriesInBand(state, defs, band);
+    if (inside.empty()) return;
+    LevelModel& level = state.Level;
+    if (state.Tool.BandAdds) {
+        std::vector<int> both;
+        std::set_union(level.Selection.begin(), level.Selection.end(), inside.begin(), inside.end(),
+                       std::back_inserter(both));
+        inside = std::move(both);
+    }
+    SelectMembers(level, std::move(inside));
 }
 
 }  // namespace
@@ -174,12 +226,12 @@ void ClosePopup(EditorState& state, ChangeReport& report) {
 }
 
 void MousePress(EditorState& state, const Catalogues& defs, MouseButton button, double x, double y,
-                ChangeReport& report) {
+                PressKeys keys, ChangeReport& report) {
     state.Tool.ButtonHeld = true;
     state.Tool.LastPosition = PointerPosition{x, y};
     switch (button) {
         case MouseButton::Left:
-            PressLeft(state, defs, x, y);
+            PressLeft(state, defs, x, y, keys);
             break;
         case MouseButton::Right:
             report.Pointer.Popup = FillObjectPopup(state, defs, x, y);
@@ -209,6 +261,7 @@ void MouseMove(EditorState& state, const Catalogues& defs, MouseButton held, dou
         ClosePopup(state, report);
     }
     if (held == MouseButton::Left && Drag(state, defs, x, y)) report.PictureChanged = true;
+    if (held == MouseButton::Left) DrawBand(state, x, y, report);
 
     if (state.View.Toggles.Stationary) {
         ToolTipFeedback tip = report.Pointer.ToolTip.value_or(ToolTipFeedback{});
@@ -219,12 +272,18 @@ void MouseMove(EditorState& state, const Catalogues& defs, MouseButton held, dou
     }
 }
 
-void MouseRelease(EditorState& state, ChangeReport&) {
+void MouseRelease(EditorState& state, const Catalogues& defs, ChangeReport& report) {
     // ExitPressed becomes ExitEditing. ExitEditing itself is only left by a
     // left press or the menu, so the mode stays in step with the menu tick
     // and the shown editor.
     PointerTool& tool = state.Tool;
     tool.ButtonHeld = false;
+    if (tool.Mode == PointerMode::RubberBand && state.View.RubberBand) {
+        FinishBand(state, defs);
+        report.PictureChanged = true;
+    }
+    if (tool.Mode == PointerMode::Moving && tool.ReduceOnRelease) ReduceToPrimary(state.Level);
+    tool.ReduceOnRelease = false;
     if (tool.Mode == PointerMode::ExitPressed)
         tool.Mode = PointerMode::ExitEditing;
     else if (tool.Mode != PointerMode::ExitEditing)
@@ -260,6 +319,8 @@ void PopupChoice(EditorState& state, int line, ChangeReport& report) {
 
     // The chosen entry takes the topmost one's index; those between move down.
     std::rotate(entries.begin() + chosen, entries.begin() + chosen + 1, entries.begin() + topmost + 1);
+    // Members' indices no longer name what was selected.
+    ReduceToPrimary(state.Level);
     report.PictureChanged = true;
 }
 

@@ -1,6 +1,7 @@
-// Mouse editing steps of the Editor: selecting, moving, resizing and
-// duplicating items, the hover feedback (pointer shape, tooltip, position
-// text) and the popup list that brings an overlapped item to the front.
+// Mouse editing steps of the Editor: selecting (several items by Ctrl+click
+// or a rubber band), moving, resizing and duplicating items, the hover
+// feedback (pointer shape, tooltip, position text) and the popup list that
+// brings an overlapped item to the front.
 // Called by Editor only, which settles the invariants afterwards.
 #pragma once
 #include <cstdint>
@@ -21,14 +22,14 @@ enum class Axis { Horizontal, Vertical };
 // keep their current extent.
 int16_t ClampDraggedExtent(const Catalogues& defs, const LevelObject& entry, int extent, Axis axis);
 
-// A button went down on the surface at (x, y).
+// A button went down on the surface at (x, y), with `keys` held.
 void MousePress(EditorState& state, const Catalogues& defs, MouseButton button, double x, double y,
-                ChangeReport& report);
+                PressKeys keys, ChangeReport& report);
 // The pointer moved; `held` is the button held (None when no button is down).
 void MouseMove(EditorState& state, const Catalogues& defs, MouseButton held, double x, double y,
                ChangeReport& report);
 // Any button went up.
-void MouseRelease(EditorState& state, ChangeReport& report);
+void MouseRelease(EditorState& state, const Catalogues& defs, ChangeReport& report);
 // A click on line `line` (0-based) of the popup list.
 void PopupChoice(EditorState& state, int line, ChangeReport& report);
 

@@ -51,7 +51,10 @@ struct ScreenExit {
 struct LevelModel {
     std::vector<LevelObject> LevelObjects;
     std::vector<ScreenExit> ScreenExits;
-    int SelectedObject = 0;
+    int SelectedObject = 0;  // the primary selected entry
+    // Every selected entry, ascending; it holds SelectedObject whenever there
+    // are entries (the editor keeps it so). One member is the plain selection.
+    std::vector<int> Selection;
     int SelectedScreenExit = 0;
     std::array<uint8_t, HeaderSize> HeaderBytes{};
 

@@ -218,6 +218,31 @@ void DrawGrid(Canvas& canvas, const ViewState& view) {
     horizontals(16 * z);
 }
 
+namespace {
+
+// Members of a selection of several items besides the primary: a dashed
+// outline in the selection's colour.
+void DrawOtherMembers(Canvas& canvas, const ViewState& view, const LevelModel& level) {
+    if (level.Selection.size() < 2) return;
+    canvas.SetDrawStyle(DrawStyle::Dashed);
+    for (int index : level.Selection) {
+        if (index == level.SelectedObject || !level.HoldsEntry(index)) continue;
+        const LevelObject& item = level.LevelObjects[index];
+        TileBox(canvas, view, item.X, item.Y, item.X + item.Width, item.Y + item.Height);
+    }
+    canvas.SetDrawStyle(DrawStyle::Solid);
+}
+
+void DrawRubberBand(Canvas& canvas, const PixelBand& band) {
+    canvas.SetFillStyle(FillStyle::Transparent);
+    canvas.SetForeColour(Colours::Black);
+    canvas.SetDrawStyle(DrawStyle::Dashed);
+    canvas.Box(band.X1, band.Y1, band.X2, band.Y2);
+    canvas.SetDrawStyle(DrawStyle::Solid);
+}
+
+}  // namespace
+
 void DrawLevel(Canvas& canvas, const ViewState& view, const LevelModel& level, const Catalogues& defs) {
     // The first box relies on the fill style of the current toggle.
     canvas.SetFillStyle(ItemFillStyle(view));
@@ -230,11 +255,13 @@ void DrawLevel(Canvas& canvas, const ViewState& view, const LevelModel& level, c
     DrawScreenExits(canvas, view, level);
 
     if (level.HoldsEntry(level.SelectedObject)) {
-        const LevelObject& item = level.LevelObjects[level.SelectedObject];
         canvas.SetFillStyle(FillStyle::Transparent);
         canvas.SetForeColour(Colours::Red);
+        DrawOtherMembers(canvas, view, level);
+        const LevelObject& item = level.LevelObjects[level.SelectedObject];
         TileBox(canvas, view, item.X, item.Y, item.X + item.Width, item.Y + item.Height);
     }
+    if (view.RubberBand) DrawRubberBand(canvas, *view.RubberBand);
 
     canvas.SetFillStyle(ItemFillStyle(view));
     canvas.SetForeColour(c0);

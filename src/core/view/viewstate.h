@@ -2,6 +2,7 @@
 // toggles of the View menu, and the list of items in view.
 #pragma once
 #include <array>
+#include <optional>
 #include <vector>
 
 namespace tarnloft {
@@ -32,6 +33,11 @@ inline constexpr int LastLevelRow = LevelTilesHigh - 1;
 inline constexpr std::array<int, 7> ZoomFactors = {4, 8, 12, 16, 24, 32, 64};
 inline constexpr int DefaultZoom = 16;
 
+// A rectangle between two pointer positions, in pixels of the surface.
+struct PixelBand {
+    double X1 = 0, Y1 = 0, X2 = 0, Y2 = 0;
+};
+
 struct ViewState {
     int Zoom = DefaultZoom;  // pixels per tile edge: one of ZoomFactors
     ScrollBarState H;        // hscLevelPos: first tile column in view
@@ -39,7 +45,8 @@ struct ViewState {
     int SurfaceWidth = 0;    // size of the surface `Level` in pixels
     int SurfaceHeight = 0;
     ViewToggles Toggles;
-    std::vector<int> VisibleObjects;  // indices into LevelObjects, ascending
+    std::vector<int> VisibleObjects;      // indices into LevelObjects, ascending
+    std::optional<PixelBand> RubberBand;  // shown while a left drag selects by area
 };
 
 }  // namespace tarnloft

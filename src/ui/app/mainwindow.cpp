@@ -85,13 +85,17 @@ void MainWindow::BuildPanels() {
     screenExits_->raise();
 
     connect(surface_, &LevelSurface::Pressed, this,
-            [this](MouseButton button, double x, double y) { session_.Apply(&Editor::Press, button, x, y); });
+            [this](MouseButton button, double x, double y, PressKeys keys) {
+                session_.Apply(&Editor::PressHolding, button, x, y, keys);
+            });
     connect(surface_, &LevelSurface::Moved, this,
             [this](MouseButton held, double x, double y) { session_.Apply(&Editor::Move, held, x, y); });
     connect(surface_, &LevelSurface::Released, this, [this] { session_.Apply(&Editor::Release); });
     connect(surface_, &LevelSurface::ArrowPressed, this,
             [this](ArrowDirection direction) { session_.Apply(&Editor::Arrow, direction); });
     connect(surface_, &LevelSurface::DeletePressed, this, [this] { session_.Apply(&Editor::Remove); });
+    connect(surface_, &LevelSurface::EscapePressed, this,
+            [this] { session_.Apply(&Editor::ReduceSelection); });
     connect(surface_, &LevelSurface::PopupLineChosen, this,
             [this](int line) { session_.Apply(&Editor::ChoosePopupLine, line); });
     connect(surface_, &LevelSurface::WheelTurned, this, &MainWindow::TurnWheel);

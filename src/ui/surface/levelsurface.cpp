@@ -168,7 +168,9 @@ bool LevelSurface::event(QEvent* event) {
 
 void LevelSurface::mousePressEvent(QMouseEvent* event) {
     setFocus(Qt::MouseFocusReason);
-    emit Pressed(ButtonOf(event->button()), event->position().x(), event->position().y());
+    const Qt::KeyboardModifiers modifiers = event->modifiers();
+    const PressKeys keys{modifiers.testFlag(Qt::ControlModifier), modifiers.testFlag(Qt::ShiftModifier)};
+    emit Pressed(ButtonOf(event->button()), event->position().x(), event->position().y(), keys);
 }
 
 void LevelSurface::mouseMoveEvent(QMouseEvent* event) {
@@ -195,6 +197,9 @@ void LevelSurface::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
         case Qt::Key_Delete:
             emit DeletePressed();
+            break;
+        case Qt::Key_Escape:
+            emit EscapePressed();
             break;
         case Qt::Key_Left:
             emit ArrowPressed(ArrowDirection::Left);

@@ -48,11 +48,12 @@ public slots:
 
 signals:
     // Pointer positions in pixels of the surface, fractions kept.
-    void Pressed(tarnloft::MouseButton button, double x, double y);
+    void Pressed(tarnloft::MouseButton button, double x, double y, tarnloft::PressKeys keys);
     void Moved(tarnloft::MouseButton held, double x, double y);
     void Released(tarnloft::MouseButton button, double x, double y);
     void ArrowPressed(tarnloft::ArrowDirection direction);
     void DeletePressed();
+    void EscapePressed();  // reduces a selection of several items to the primary
     void PopupLineChosen(int line);
     // The mouse wheel turned with the pointer at (x, y).
     void WheelTurned(tarnloft::WheelTurn turn, double x, double y);

@@ -53,10 +53,10 @@ Editor StartEditor(bool exitMode) {
 void ExpectLevel(const LevelModel& expected, const Editor& e, const std::string& what) {
     const LevelModel& now = e.Level();
     EXPECT_TRUE(SameLevelContent(expected, now)) << what;
-    EXPECT_EQ(
-        std::tuple(expected.SelectedObject, expected.SelectedScreenExit, expected.ObjectBytesUsed,
-                   expected.SpriteBytesUsed),
-        std::tuple(now.SelectedObject, now.SelectedScreenExit, now.ObjectBytesUsed, now.SpriteBytesUsed))
+    EXPECT_EQ(std::tuple(expected.SelectedObject, expected.Selection, expected.SelectedScreenExit,
+                         expected.ObjectBytesUsed, expected.SpriteBytesUsed),
+              std::tuple(now.SelectedObject, now.Selection, now.SelectedScreenExit, now.ObjectBytesUsed,
+                         now.SpriteBytesUsed))
         << what;
 }
 
@@ -65,13 +65,30 @@ struct EditRow {
     const char* name;
     bool exitMode;
     std::function<void(Recorded&)> edit;
+    std::function<void(Recorded&)> select = {};  // what the edit acts on, before it
 };
+
+void SelectAll(Recorded& r) { r.Do(&Editor::SelectAll); }
 
 TEST(HistoryStep, EveryLevelEditIsOneStepThatRestoresBothWays) {
     const EditRow rows[] = {
         {"Move", false, [](Recorded& r) { r.Drag(40, 56, 104, 88); }},
         {"Resize", false, [](Recorded& r) { r.Drag(96, 56, 160, 56); }},
-        {"Copy", false, [](Recorded& r) { r.Do(&Editor::Press, MouseButton::Middle, 300.0, 200.0); }},
+        {"Duplicate", false, [](Recorded& r) { r.Do(&Editor::Press, MouseButton::Middle, 300.0, 200.0); }},
+        // The same steps for a group: every member, one step.
+        {"Move", false, [](Recorded& r) { r.Drag(40, 56, 104, 88); }, SelectAll},
+        {"Duplicate", false, [](Recorded& r) { r.Do(&Editor::Press, MouseButton::Middle, 300.0, 200.0); },
+         SelectAll},
+        {"Remove", false, [](Recorded& r) { r.Do(&Editor::Remove); },
+         [](Recorded& r) {
+             r.Do(&Editor::PressHolding, MouseButton::Left, 40.0, 56.0, PressKeys{true, false});
+         }},
+        {"Cut", false, [](Recorded& r) { r.Do(&Editor::Cut); }},
+        {"Paste", false,
+         [](Recorded& r) {
+             r.Do(&Editor::Paste, std::vector<LevelObject>{Obj(Five, 0, 0), Sprite(0x1A3, 2, 1)},
+                  std::optional<PointerPosition>());
+         }},
         {"Bring to Front", false,
          [](Recorded& r) {
              r.Do(&Editor::Press, MouseButton::Right, 56.0, 56.0);
@@ -94,6 +111,7 @@ TEST(HistoryStep, EveryLevelEditIsOneStepThatRestoresBothWays) {
     };
     for (const EditRow& row : rows) {
         Recorded r(StartEditor(row.exitMode));
+        if (row.select) row.select(r);
         const LevelModel before = r.editor.Level();
         row.edit(r);
         const LevelModel after = r.editor.Level();
