@@ -177,7 +177,10 @@ bool IsCrossSectionHidden(const ViewState& view, const LevelModel& level, const 
 
 std::string ObjectLabel(const LevelModel& level, const Catalogues& defs, int index, bool withPrefix) {
     if (!level.HoldsEntry(index)) return {};
-    const LevelObject& item = level.LevelObjects[index];
+    return ItemLabel(level.LevelObjects[index], defs, withPrefix);
+}
+
+std::string ItemLabel(const LevelObject& item, const Catalogues& defs, bool withPrefix) {
     switch (KindOf(item, defs)) {
         case ItemKind::Sprite: {
             const int number = item.SpriteNumber();

@@ -15,6 +15,8 @@ bool IsCrossSectionHidden(const ViewState& view, const LevelModel& level, const 
 
 // "5A - Name"; with prefix "S1A3 - Name" for sprites and "X2F - Name" for special objects.
 std::string ObjectLabel(const LevelModel& level, const Catalogues& defs, int index, bool withPrefix);
+// The same label for an item that need not lie in a level (the clipboard's).
+std::string ItemLabel(const LevelObject& item, const Catalogues& defs, bool withPrefix);
 
 void DrawGrid(Canvas& canvas, const ViewState& view);
 void DrawLevel(Canvas& canvas, const ViewState& view, const LevelModel& level, const Catalogues& defs);
