@@ -139,6 +139,15 @@ std::vector<ClipItem> ClipItemsOf(const std::vector<LevelObject>& entries) {
     return items;
 }
 
+std::vector<LevelObject> EntriesOf(const std::vector<ClipItem>& items) {
+    std::vector<LevelObject> entries;
+    entries.reserve(items.size());
+    for (const ClipItem& i : items)
+        entries.push_back({i.Number, i.SubNumber, static_cast<uint8_t>(i.DX), static_cast<uint8_t>(i.DY),
+                           i.Width, i.Height, i.IsSprite});
+    return entries;
+}
+
 std::string EncodeClipItems(const std::vector<ClipItem>& items) {
     std::string text =
         std::string(Magic) + " " + std::to_string(FormatVersion) + " " + std::to_string(items.size()) + "\n";

@@ -34,6 +34,8 @@ struct ClipItem {
 // The items of `entries` (in this order) with positions relative to the set's
 // top-left tile (smallest X, smallest Y over all of them).
 std::vector<ClipItem> ClipItemsOf(const std::vector<LevelObject>& entries);
+// The items as entries placed at their offsets, as the editor's Paste takes them.
+std::vector<LevelObject> EntriesOf(const std::vector<ClipItem>& items);
 
 // The clipboard payload of our own MIME type: versioned, text-based, one line per item.
 std::string EncodeClipItems(const std::vector<ClipItem>& items);

@@ -1,10 +1,12 @@
 #include "app/mainwindow.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLayout>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QResizeEvent>
@@ -317,7 +319,26 @@ bool MainWindow::IsMenuShortcut(const QKeyEvent* key) const {
     return false;
 }
 
+namespace {
+
+// Keys a text box or a list keeps for its own text or items while it has the
+// focus (select all, cut, copy, paste), though the Edit menu has them too.
+bool IsOwnKeyOf(const QObject* widget, const QKeyEvent* key) {
+    if (!qobject_cast<const QLineEdit*>(widget) && !qobject_cast<const QAbstractItemView*>(widget))
+        return false;
+    const QKeySequence pressed(QKeyCombination(key->modifiers() & ~Qt::KeypadModifier, Qt::Key(key->key())));
+    for (const char* own : {"Ctrl+A", "Ctrl+X", "Ctrl+Ins", "Ctrl+V", "Shift+Ins"})
+        if (pressed == QKeySequence(QString::fromLatin1(own))) return true;
+    return false;
+}
+
+}  // namespace
+
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride && IsOwnKeyOf(watched, static_cast<QKeyEvent*>(event))) {
+        event->accept();
+        return true;
+    }
     if (event->type() == QEvent::ShortcutOverride) {
         // Text boxes and lists claim some menu shortcuts for themselves
         // (Ctrl+C, Ctrl+Z, Ctrl+Y, and line edits Ctrl+E); the menu takes

@@ -111,9 +111,13 @@ private:
     void ExportLevelPicture();
     void ExportAllLevelPictures();
 
-    // mainwindow_edit.cpp: the Edit menu (undo, redo).
+    // mainwindow_edit.cpp: the Edit menu (undo, redo, select all, clipboard).
     void BuildEditMenu();
     void ShowHistory();
+    // mainwindow_clipboard.cpp
+    void CopySelection();
+    void CutSelection();
+    void PasteItems();
     // mainwindow_wheel.cpp
     void TurnWheel(const WheelTurn& turn, double x, double y);
 
@@ -161,6 +165,10 @@ private:
     std::vector<QAction*> zoomActions_;
     QAction* mnuEditUndo_ = nullptr;
     QAction* mnuEditRedo_ = nullptr;
+    QAction* mnuEditSelectAll_ = nullptr;
+    QAction* mnuEditCut_ = nullptr;
+    QAction* mnuEditCopy_ = nullptr;
+    QAction* mnuEditPaste_ = nullptr;
     WheelAccumulator wheel_;
 
     // Dialogs, created on first use.
