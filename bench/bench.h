@@ -33,7 +33,14 @@ double Measure(const std::string& name, const std::function<void()>& body, int r
 void Report(const std::string& name, double milliseconds);
 
 // The median of `rounds` runs of `body`, in milliseconds, without printing.
-double MedianMs(const std::function<void()>& body, int rounds = DefaultRounds);
+// `prepare`, when given, runs untimed before every run of `body`.
+double MedianMs(const std::function<void()>& body, int rounds = DefaultRounds,
+                const std::function<void()>& prepare = {});
+
+// A figure with a target: as Measure, and the line names the target, with
+// "MISSED" when the median is above it; the program then ends with status 1.
+double MeasureAgainst(const std::string& name, double targetMs, const std::function<void()>& body,
+                      const std::function<void()>& prepare = {});
 
 // Whether figures with this name run (command-line filter).
 bool Selected(const std::string& name);

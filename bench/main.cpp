@@ -36,6 +36,7 @@ std::vector<Entry>& Registry() {
 struct Settings {
     int Rounds = 0;  // 0: each figure's own number
     std::vector<std::string> Filters;
+    bool TargetMissed = false;
 } settings;
 
 class ScratchFolder {
@@ -72,13 +73,15 @@ bool Selected(const std::string& name) {
                        [&name](const std::string& f) { return name.find(f) != std::string::npos; });
 }
 
-double MedianMs(const std::function<void()>& body, int rounds) {
+double MedianMs(const std::function<void()>& body, int rounds, const std::function<void()>& prepare) {
     if (settings.Rounds > 0) rounds = settings.Rounds;
     rounds = std::max(rounds, 1);
+    if (prepare) prepare();
     body();  // warm-up: caches, lazy set-up
     std::vector<double> times;
     times.reserve(static_cast<size_t>(rounds));
     for (int i = 0; i < rounds; ++i) {
+        if (prepare) prepare();
         auto start = std::chrono::steady_clock::now();
         body();
         auto stop = std::chrono::steady_clock::now();
@@ -97,6 +100,17 @@ void Report(const std::string& name, double milliseconds) {
 double Measure(const std::string& name, const std::function<void()>& body, int rounds) {
     double median = MedianMs(body, rounds);
     Report(name, median);
+    return median;
+}
+
+double MeasureAgainst(const std::string& name, double targetMs, const std::function<void()>& body,
+                      const std::function<void()>& prepare) {
+    const double median = MedianMs(body, DefaultRounds, prepare);
+    const bool missed = median > targetMs;
+    std::printf("%s: %.4f ms (target under %g ms)%s\n", name.c_str(), median, targetMs,
+                missed ? " MISSED" : "");
+    std::fflush(stdout);
+    settings.TargetMissed = settings.TargetMissed || missed;
     return median;
 }
 
@@ -172,5 +186,5 @@ int main(int argc, char** argv) {
     struct rusage usage {};
     getrusage(RUSAGE_SELF, &usage);
     std::printf("peak memory: %ld MiB\n", usage.ru_maxrss / 1024);
-    return 0;
+    return bench::settings.TargetMissed ? 1 : 0;
 }

@@ -3,8 +3,9 @@
 # would (answers the warning, types the image path into the file dialog,
 # moves an object, undoes the move and saves, redoes it, widens the object
 # by its handle, creates one from the catalogue list, saves, adds a screen
-# exit and types its destination, saves again) and checks the saved bytes
-# of the image after each save.
+# exit and types its destination, saves again, moves two objects and a
+# sprite caught by a rubber band, copies an object into another level)
+# and checks the saved bytes of the image after each save.
 #
 #   run-e2e.sh <tarnloft> <tarnloft_testimage>
 set -uo pipefail
@@ -15,7 +16,7 @@ TESTIMAGE=${2:?usage: run-e2e.sh <tarnloft> <testimage>}
 source "$(dirname "$0")/e2e-lib.sh"
 
 # The image (tests/support/testimage.h): level 0 holds one five-byte object
-# 01 at (2,3), 4 x 2, and no exits or sprites.
+# 01 at (2,3), 4 x 2, a sprite at (10,8) and no exits; level 1 is empty.
 IMAGE="$WORK/e2e.smc"
 "$TESTIMAGE" "$IMAGE" || fail "cannot write the image"
 
@@ -81,7 +82,28 @@ save
 
 expect_image exit
 
+# 9. Leave Screen Exit mode; a band from empty space up to the corner takes
+#    02 (0,0), 01 (4,4) and the sprite (10,8); dragging 01 moves all three
+#    two columns right and one row down.
+keys "$main" ctrl+e
+drag 200 160 0 0
+drag 100 80 132 96
+save
+expect_image band
+
+# 10. A click on 01 alone, copy it, load level 1 and paste it at tile (20,10).
+click $((SX + 100 + 32)) $((SY + 80 + 16))
+keys "$main" ctrl+shift+c
+keys "$main" ctrl+l
+keys "$(window '^Select Level$')" 1 Return
+main=$(window '^Level 1 e2e\.smc - Tarnloft$')
+xdotool mousemove $((SX + 20 * 16 + 8)) $((SY + 10 * 16 + 8)) sleep 0.2
+keys "$main" ctrl+v
+sleep 0.3
+save
+expect_image paste
+
 quit
 
-echo "e2e passed: moved, undid, redid, resized, created, added a screen exit and saved; the image holds the expected bytes"
+echo "e2e passed: moved, undid, redid, resized, created, added a screen exit, moved a band's group, pasted into another level and saved; the image holds the expected bytes"
 echo "1 passed, 0 failed"

@@ -73,20 +73,35 @@ inline Image LevelImage(const std::vector<std::string>& streams) {
 }
 
 // The end-to-end script's image: 2 MiB; level 0 has header 11..1A, one
-// five-byte object 01 at (2,3), 4 x 2, no exits and no sprites, each stream
-// with its room of zeros up to a filler byte. `stage` gives what the
-// script's saves leave: "saved" after its first, "exit" after its second.
+// five-byte object 01 at (2,3), 4 x 2, a sprite 003 at (10,8) and no exits;
+// level 1 has neither objects nor sprites; each stream has its room of
+// zeros up to a filler byte. `stage` gives what the script's saves leave:
+// "saved" after its first, then "exit", "band" (the rubber band's group
+// moved) and "paste" (level 0's object 01 pasted into level 1); another
+// stage gives an empty image.
 inline Image ScriptImage(const std::string& stage = "start") {
+    const std::vector<std::string> stages = {"start", "saved", "exit", "band", "paste"};
+    const auto step = std::find(stages.begin(), stages.end(), stage) - stages.begin();
+    if (step == std::ptrdiff_t(stages.size())) return {};
     Image image(0x200 + 0x200000, 0);
     PutLevel(image, 0, DataOffset, DataOffset + 0x100);
+    PutLevel(image, 1, DataOffset + 0x200, DataOffset + 0x300);
     Put(image, DataOffset, Bytes("11 12 13 14 15 16 17 18 19 1A"));
-    const std::string moved = "01 00 44 06 01 02 00 00 00 00 FF ";  // 01 at (4,4), 7 x 2; 02 at (0,0)
+    const std::string moved = "01 00 44 06 01 02 00 00 00 00 FF ";   // 01 at (4,4), 7 x 2; 02 at (0,0)
+    const std::string exit = "00 2C 00 00 00 FF";                    // on screen 0,0 to level 2C
+    const std::string banded = "01 00 56 06 01 02 00 12 00 00 FF ";  // both 2 right, 1 down
     Put(image, DataOffset + 10,
-        Bytes(stage == "saved"  ? moved + "FF"
-              : stage == "exit" ? moved + "00 2C 00 00 00 FF"  // an exit on screen 0,0 to level 2C
-                                : "01 00 32 03 01 FF FF"));
+        Bytes(step == 0   ? "01 00 32 03 01 FF FF"
+              : step == 1 ? moved + "FF"
+              : step == 2 ? moved + exit
+                          : banded + exit));
     Put(image, DataOffset + 0x60, {0xEA});
-    Put(image, DataOffset + 0x100, Bytes("FF FF 00*62 EA"));
+    // Sprite 003 at (10,8); the band's group takes it to (12,9).
+    Put(image, DataOffset + 0x100, Bytes(step < 3 ? "03 10 0A FF FF" : "03 12 0C FF FF"));
+    Put(image, DataOffset + 0x164, {0xEA});
+    Put(image, DataOffset + 0x20A, Bytes(step < 4 ? "FF FF" : "01 01 A4 06 01 FF FF"));  // at (20,10)
+    Put(image, DataOffset + 0x260, {0xEA});
+    Put(image, DataOffset + 0x300, Bytes("FF FF 00*62 EA"));
     return image;
 }
 
