@@ -86,6 +86,37 @@ void ToggleView(EditSession& s, uint8_t b) {
     }
 }
 
+// Ctrl and Shift as a press holds them.
+PressKeys Keys(OpReader& in) {
+    const uint8_t b = in.Byte();
+    return PressKeys{(b & 1) != 0, (b & 2) != 0};
+}
+
+// A whole drag: press, four steps, release. A left one from empty space is a rubber band.
+void Drag(EditSession& s, OpReader& in, PressKeys keys) {
+    MouseButton b = ButtonOf(in.Byte());
+    double x1 = X(s, in), y1 = Y(s, in), x2 = X(s, in), y2 = Y(s, in);
+    s.Do(&Editor::PressHolding, b, x1, y1, keys);
+    for (int i = 1; i <= 4; ++i) s.Do(&Editor::Move, b, x1 + (x2 - x1) * i / 4, y1 + (y2 - y1) * i / 4);
+    s.Do(&Editor::Release);
+}
+
+// Where a paste lands: at a pointer position, or at the view's top-left tile.
+std::optional<PointerPosition> PastePointer(EditSession& s, OpReader& in) {
+    if (in.Byte() & 1) return std::nullopt;
+    double x = X(s, in);
+    return PointerPosition{x, Y(s, in)};
+}
+
+// Fuzz bytes as a clipboard payload: alone, or written over the held
+// clipboard from some position on, so that item lines get mangled too.
+std::string PayloadBytes(EditSession& s, OpReader& in) {
+    if (!(in.Byte() & 1)) return in.Text(255);
+    std::string payload = s.Clipboard();
+    const size_t at = in.Word() % (payload.size() + 1);
+    return payload.replace(at, std::string::npos, in.Text(255));
+}
+
 using Session = EditSession;
 using In = OpReader;
 
@@ -103,15 +134,7 @@ const EditOp Ops[] = {
          s.Do(&Editor::Move, b, x, Y(s, in));
      }},
     {"release", [](Session& s, In&, SaveCheck) { s.Do(&Editor::Release); }},
-    // A whole drag: press, four steps, release.
-    {"drag",
-     [](Session& s, In& in, SaveCheck) {
-         MouseButton b = ButtonOf(in.Byte());
-         double x1 = X(s, in), y1 = Y(s, in), x2 = X(s, in), y2 = Y(s, in);
-         s.Do(&Editor::Press, b, x1, y1);
-         for (int i = 1; i <= 4; ++i) s.Do(&Editor::Move, b, x1 + (x2 - x1) * i / 4, y1 + (y2 - y1) * i / 4);
-         s.Do(&Editor::Release);
-     }},
+    {"drag", [](Session& s, In& in, SaveCheck) { Drag(s, in, {}); }},
     {"popup", [](Session& s, In& in, SaveCheck) { s.Do(&Editor::ChoosePopupLine, in.Byte() % 24); }},
     {"create", [](Session& s, In& in, SaveCheck) { s.Do(&Editor::Create, CatalogueValue(in)); }},
     {"remove", [](Session& s, In&, SaveCheck) { s.Do(&Editor::Remove); }},
@@ -180,6 +203,28 @@ const EditOp Ops[] = {
              s.Do(&Editor::WheelZoom, StepZoom(s.State().View.Zoom, rows < 0 ? -1 : 1), x, y, s.Client());
      }},
     {"save moving", [](Session& s, In&, SaveCheck save) { save(s, true); }},
+    {"press holding",
+     [](Session& s, In& in, SaveCheck) {
+         MouseButton b = ButtonOf(in.Byte());
+         PressKeys keys = Keys(in);
+         double x = X(s, in);
+         s.Do(&Editor::PressHolding, b, x, Y(s, in), keys);
+     }},
+    {"drag holding", [](Session& s, In& in, SaveCheck) { Drag(s, in, Keys(in)); }},
+    {"select all", [](Session& s, In&, SaveCheck) { s.Do(&Editor::SelectAll); }},
+    {"reduce", [](Session& s, In&, SaveCheck) { s.Do(&Editor::ReduceSelection); }},
+    {"copy", [](Session& s, In&, SaveCheck) { s.Copy(); }},
+    {"cut", [](Session& s, In&, SaveCheck) { s.Cut(); }},
+    {"paste",
+     [](Session& s, In& in, SaveCheck) {
+         auto pointer = PastePointer(s, in);
+         s.Paste(s.Clipboard(), pointer);
+     }},
+    {"paste bytes",
+     [](Session& s, In& in, SaveCheck) {
+         std::string payload = PayloadBytes(s, in);
+         s.Paste(payload, PastePointer(s, in));
+     }},
 };
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "edit/clipboard.h"
+#include "edit/selection.h"
 #include "level/header.h"
 #include "level/selectioninfo.h"
 #include "support/declaredsteps.h"
@@ -12,6 +14,9 @@
 namespace tarnloft {
 
 namespace {
+
+// The most items the clipboard reader takes.
+constexpr size_t MaxClipItems = 65536;
 
 // Takes every drawing call and draws nothing: the renderer still walks the
 // level exactly as it does for the window.
@@ -81,6 +86,30 @@ EditSession::MovingSave EditSession::SaveMoving() {
 void EditSession::Undo() { Restore(history_.Undo(editor_)); }
 
 void EditSession::Redo() { Restore(history_.Redo(editor_)); }
+
+void EditSession::Copy() {
+    if (!Level().HoldsEntry(Level().SelectedObject)) return;
+    std::vector<LevelObject> entries;
+    for (int index : SelectedEntries(Level())) entries.push_back(Level().LevelObjects[index]);
+    const std::vector<ClipItem> items = ClipItemsOf(entries);
+    clipboard_ = EncodeClipItems(items);
+    // What Copy writes, Paste must read back as it was (up to the reader's bound on items).
+    std::string error;
+    if (!broken_ && items.size() <= MaxClipItems && DecodeClipItems(clipboard_, error) != items)
+        broken_ = "a copy of " + std::to_string(items.size()) + " items does not read back (" + error + ")";
+}
+
+void EditSession::Cut() {
+    if (!Level().HoldsEntry(Level().SelectedObject)) return;
+    Copy();
+    Do(&Editor::Cut);
+}
+
+void EditSession::Paste(const std::string& payload, std::optional<PointerPosition> pointer) {
+    std::string error;
+    const std::optional<std::vector<ClipItem>> items = DecodeClipItems(payload, error);
+    if (items) Do(&Editor::Paste, EntriesOf(*items), pointer);
+}
 
 void EditSession::Restore(const std::optional<EditorSnapshot>& snapshot) {
     if (snapshot) Handle(editor_.Restore(*snapshot));

@@ -1,9 +1,9 @@
 // The editing fuzzer's one adapter between decoded operations and the
 // Editor: it holds what the window's session holds (the open image, the
-// catalogues, the Editor and the undo history) and, after each operation,
-// does what the window does with the change report (layout, repaint into a
-// canvas that draws nothing, side-panel texts). Nothing else in the fuzzer
-// calls an editing operation.
+// catalogues, the Editor, the undo history, the clipboard) and, after each
+// operation, does what the window does with the change report (layout,
+// repaint into a canvas that draws nothing, side-panel texts). Nothing else
+// in the fuzzer calls an editing operation.
 #pragma once
 #include <cstdint>
 #include <optional>
@@ -62,6 +62,13 @@ public:
     // The Edit menu.
     void Undo();
     void Redo();
+    // Copy, Cut and Paste as the window does them, through a clipboard held
+    // here as the payload of our own format. A payload that does not decode
+    // pastes nothing.
+    void Copy();
+    void Cut();
+    void Paste(const std::string& payload, std::optional<PointerPosition> pointer);
+    const std::string& Clipboard() const { return clipboard_; }
 
 private:
     void Handle(const ChangeReport& report);
@@ -76,6 +83,7 @@ private:
     bool ended_ = false;  // an undefined object number ended the program
     std::optional<int64_t> index_;
     std::optional<std::string> broken_;
+    std::string clipboard_;
     UndoHistory history_{editor_};
 };
 

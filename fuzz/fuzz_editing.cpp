@@ -2,8 +2,9 @@
 // operations (see editops.h) and checks every save against the save oracle:
 // a refused save leaves the image as it was, a save that worked writes only
 // inside the level's two extents, reloads as the model that was saved and
-// saves back unchanged. Any broken promise aborts with the operations that
-// led to it.
+// saves back unchanged. After every operation the selection must be an
+// ascending set of entries holding the primary, and a copy must read back as
+// what was copied. Any broken promise aborts with the operations that led to it.
 //
 // The demo image is generated at start by tarnloft_demogen from the
 // definition files beside this executable. Built with TARNLOFT_REPLAY it
@@ -111,10 +112,21 @@ void SaveAndCheck(EditSession& session, bool moving) {
     if (auto broken = CheckSave(fixture->Rom, fixture->Defs, saved, result, before)) Fail(*broken);
 }
 
-// What the user sees must be what a save measures, and every change of the
-// level must be declared to the history.
+// The selection: ascending members without repeats, every one an entry,
+// the primary among them whenever there are entries.
+bool SelectionHolds(const LevelModel& level) {
+    const std::vector<int>& set = level.Selection;
+    for (size_t i = 0; i < set.size(); ++i)
+        if (!level.HoldsEntry(set[i]) || (i > 0 && set[i - 1] >= set[i])) return false;
+    if (level.LevelObjects.empty()) return true;
+    return std::binary_search(set.begin(), set.end(), level.SelectedObject);
+}
+
+// What the user sees must be what a save measures, every change of the
+// level must be declared to the history, and the selection keeps its shape.
 void CheckSession(const EditSession& session) {
     const LevelModel& level = session.Level();
+    if (!SelectionHolds(level)) Fail("the selection is not an ascending set of entries holding the primary");
     if (level.ObjectBytesUsed != MeasureObjectBytes(fixture->Defs, level) ||
         level.SpriteBytesUsed != MeasureSpriteBytes(level))
         Fail("the byte counters differ from the bytes the level needs");

@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Monkey run: drives the real editor, built with AddressSanitizer and
-# UndefinedBehaviorSanitizer, under Xvfb with seeded random clicks, drags,
-# wheel turns, keys, menu choices and dialog input on a copy of the demo
-# image, saving now and then. It leaves out the hex editor's Put and
-# everything that ends the program, and dismisses every dialog that opens.
+# UndefinedBehaviorSanitizer, under Xvfb with seeded random clicks (some
+# with Ctrl), drags (left ones on empty space draw rubber bands, some with
+# Ctrl or Shift), wheel turns, keys, the clipboard's shortcuts, menu choices
+# and dialog input on a copy of the demo image, saving now and then. It
+# leaves out the hex editor's Put and everything that ends the program, and
+# dismisses every dialog that opens.
 #
 # Passes when no sanitizer reports, the editor never crashes, it is idle
 # again (its event loop waiting) within PING_SECONDS after every step, and
@@ -185,27 +187,45 @@ pick() {  # PICKED = one of the arguments
 
 TYPABLE=(0 1 2 3 5 7 8 9 a b c d e f A F x z space minus period)
 KEYS=(Delete Left Right Up Down Tab shift+Tab Return space BackSpace Home End Prior Next Escape)
+# Select All, Cut, Copy (both keys), Paste (both keys) and Escape, which keeps only the primary.
+EDIT_KEYS=(ctrl+a ctrl+x ctrl+shift+c ctrl+Insert ctrl+v shift+Insert Escape)
+
+# holding <key or ""> <xdotool commands>: runs the commands with the key held throughout.
+holding() {
+    local key=$1
+    shift
+    [ -z "$key" ] || xdotool keydown "$key"
+    xdotool "$@"
+    [ -z "$key" ] || xdotool keyup "$key"
+}
 
 step() {
     rnd 100
     local roll=$R
-    if [ $roll -lt 24 ]; then
+    if [ $roll -lt 18 ]; then
         point
         pick 1 1 1 1 1 1 1 3 3 2
         ACTION="click $PICKED at $PX,$PY"
         xdotool mousemove "$PX" "$PY" click "$PICKED"
-    elif [ $roll -lt 40 ]; then
+    elif [ $roll -lt 23 ]; then
+        surface_point
+        ACTION="ctrl+click at $PX,$PY"
+        holding ctrl mousemove "$PX" "$PY" click 1
+    elif [ $roll -lt 37 ]; then
+        # Left drags move what they start on, or draw a band from empty space.
         surface_point
         local x1=$PX y1=$PY i
         surface_point
         pick 1 1 1 1 1 2 3
-        ACTION="drag $PICKED from $x1,$y1 to $PX,$PY"
-        xdotool mousemove "$x1" "$y1" mousedown "$PICKED"
+        local button=$PICKED key=""
+        [ "$button" -eq 1 ] && pick "" "" "" ctrl shift shift && key=$PICKED
+        ACTION="drag $button ${key:+with $key }from $x1,$y1 to $PX,$PY"
+        local path=(mousemove "$x1" "$y1" mousedown "$button")
         for i in 1 2 3; do
-            xdotool mousemove $((x1 + (PX - x1) * i / 3)) $((y1 + (PY - y1) * i / 3))
+            path+=(mousemove $((x1 + (PX - x1) * i / 3)) $((y1 + (PY - y1) * i / 3)))
         done
-        xdotool mouseup "$PICKED"
-    elif [ $roll -lt 48 ]; then
+        holding "$key" "${path[@]}" mouseup "$button"
+    elif [ $roll -lt 43 ]; then
         point
         pick 4 5 4 5 6 7
         local button=$PICKED
@@ -217,11 +237,11 @@ step() {
         else
             xdotool click "$button"
         fi
-    elif [ $roll -lt 62 ]; then
+    elif [ $roll -lt 54 ]; then
         pick "${KEYS[@]}"
         ACTION="key $PICKED"
         xdotool key "$PICKED"
-    elif [ $roll -lt 70 ]; then
+    elif [ $roll -lt 60 ]; then
         local text=() n
         rnd 3
         for n in $(seq $((R + 1))); do
@@ -230,7 +250,7 @@ step() {
         done
         ACTION="type ${text[*]}"
         xdotool key --delay 10 "${text[@]}"
-    elif [ $roll -lt 80 ]; then
+    elif [ $roll -lt 69 ]; then
         # A menu by keyboard: open it, walk down, maybe into a submenu, choose.
         pick alt+l alt+v alt+r alt+h
         local keys=("$PICKED") n
@@ -245,7 +265,7 @@ step() {
         keys+=(Return)
         ACTION="menu ${keys[*]}"
         focus_keys "$MAIN" "${keys[@]}"
-    elif [ $roll -lt 86 ]; then
+    elif [ $roll -lt 75 ]; then
         rnd 256
         local index
         index=$(printf '%X' "$R")
@@ -258,7 +278,7 @@ step() {
             xdotool type --delay 10 "$index"
             xdotool key Return
         fi
-    elif [ $roll -lt 90 ]; then
+    elif [ $roll -lt 79 ]; then
         ACTION="header"
         focus_keys "$MAIN" ctrl+h
         local d n field
@@ -275,12 +295,16 @@ step() {
             pick Return Escape
             xdotool key "$PICKED"
         fi
-    elif [ $roll -lt 95 ]; then
+    elif [ $roll -lt 84 ]; then
         ACTION="save"
         save
-    elif [ $roll -lt 98 ]; then
+    elif [ $roll -lt 88 ]; then
         pick ctrl+c ctrl+e ctrl+g ctrl+w ctrl+t ctrl+o ctrl+z ctrl+z ctrl+y ctrl+shift+z ctrl+b
         ACTION="shortcut $PICKED"
+        focus_keys "$MAIN" "$PICKED"
+    elif [ $roll -lt 97 ]; then
+        pick "${EDIT_KEYS[@]}"
+        ACTION="edit key $PICKED"
         focus_keys "$MAIN" "$PICKED"
     else
         rnd 900; local w=$((450 + R))

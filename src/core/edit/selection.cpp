@@ -25,9 +25,13 @@ struct Extent {
     }
 };
 
-// Clamps `wanted` into lo..hi; when the group is too large to fit, its
-// top-left stays inside and the rest is clamped entry by entry.
-int ClampShift(int wanted, int lo, int hi) { return lo > hi ? lo : std::clamp(wanted, lo, hi); }
+// The shift on one axis of a group spanning min..max, closest to `wanted`
+// within 0..last; when the group is too large to fit, its top-left still
+// follows `wanted` inside and the rest is clamped entry by entry.
+int ClampShift(int wanted, int min, int max, int last) {
+    const bool fits = max - min <= last;
+    return std::clamp(wanted, -min, last - (fits ? max : min));
+}
 
 uint8_t PlaceOnAxis(int position, int last) { return static_cast<uint8_t>(std::clamp(position, 0, last)); }
 
@@ -91,8 +95,8 @@ TileShift ClampGroupShift(const LevelModel& level, const std::vector<int>& entri
         e.Add(entry.X, entry.Y);
     }
     if (entries.empty()) return {};
-    return TileShift{ClampShift(wanted.X, -e.MinX, MaxColumn - e.MaxX),
-                     ClampShift(wanted.Y, -e.MinY, MaxRow - e.MaxY)};
+    return TileShift{ClampShift(wanted.X, e.MinX, e.MaxX, MaxColumn),
+                     ClampShift(wanted.Y, e.MinY, e.MaxY, MaxRow)};
 }
 
 void ShiftEntries(LevelModel& level, const std::vector<int>& entries, TileShift shift) {
@@ -107,8 +111,8 @@ void AppendGroup(LevelModel& level, std::vector<LevelObject> items, TileShift to
     if (items.empty()) return;
     Extent e;
     for (const LevelObject& item : items) e.Add(item.X, item.Y);
-    const TileShift shift{ClampShift(topLeft.X - e.MinX, -e.MinX, MaxColumn - e.MaxX),
-                          ClampShift(topLeft.Y - e.MinY, -e.MinY, MaxRow - e.MaxY)};
+    const TileShift shift{ClampShift(topLeft.X - e.MinX, e.MinX, e.MaxX, MaxColumn),
+                          ClampShift(topLeft.Y - e.MinY, e.MinY, e.MaxY, MaxRow)};
     const int first = static_cast<int>(level.LevelObjects.size());
     std::vector<int> added;
     added.reserve(items.size());

@@ -35,7 +35,8 @@ struct TileShift {
     int Y = 0;
 };
 // The shift closest to `wanted` that keeps every one of `entries` (indices
-// into the level) inside the level's tiles, so the group moves as one.
+// into the level) inside the level's tiles, so the group moves as one; of a
+// group larger than the level, only the top-left is kept inside.
 TileShift ClampGroupShift(const LevelModel& level, const std::vector<int>& entries, TileShift wanted);
 // Moves every one of `entries` by `shift` (already clamped).
 void ShiftEntries(LevelModel& level, const std::vector<int>& entries, TileShift shift);

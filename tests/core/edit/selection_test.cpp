@@ -141,6 +141,11 @@ TEST(Selection, CopiesLandWithTheSetsTopLeftOnTheirTile) {
     e.Paste(items, PointerPosition{490, 5});  // tile 255,0: clamped like a drag
     EXPECT_EQ(Places(e)[12], std::pair(252, 0));
 
+    // Taller than the level: the top-left still lands on the pointer's tile, the rest is clamped.
+    e.Paste({Obj(Five, 0, 0), Obj(Five, 1, 200)}, PointerPosition{170, 90});
+    EXPECT_EQ(Places(e)[15], std::pair(235, 5));
+    EXPECT_EQ(Places(e)[16], std::pair(236, 127));
+
     const size_t count = e.Level().LevelObjects.size();
     const ChangeReport refused = e.Paste({Obj(Five, 0, 0), Obj(Undefined, 1, 1)}, std::nullopt);
     ASSERT_EQ(refused.Messages.size(), 1u);
