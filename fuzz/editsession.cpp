@@ -15,9 +15,6 @@ namespace tarnloft {
 
 namespace {
 
-// The most items the clipboard reader takes.
-constexpr size_t MaxClipItems = 65536;
-
 // Takes every drawing call and draws nothing: the renderer still walks the
 // level exactly as it does for the window.
 class NullCanvas : public Canvas {
@@ -95,7 +92,7 @@ void EditSession::Copy() {
     clipboard_ = EncodeClipItems(items);
     // What Copy writes, Paste must read back as it was (up to the reader's bound on items).
     std::string error;
-    if (!broken_ && items.size() <= MaxClipItems && DecodeClipItems(clipboard_, error) != items)
+    if (!broken_ && items.size() <= size_t(MaxClipItems) && DecodeClipItems(clipboard_, error) != items)
         broken_ = "a copy of " + std::to_string(items.size()) + " items does not read back (" + error + ")";
 }
 

@@ -17,8 +17,7 @@ namespace {
 // lines "object|sprite NN SS W H DX DY" (NN, SS two hex digits; the rest decimal).
 constexpr std::string_view Magic = "tarnloft-items";
 constexpr int FormatVersion = 1;
-constexpr int MaxItems = 65536;
-// Far above MaxItems full-length lines; anything larger is refused unread.
+// Far above MaxClipItems full-length lines; anything larger is refused unread.
 constexpr size_t MaxPayloadBytes = 4u << 20;
 constexpr int LeastExtent = -129, MostExtent = 128;  // what an object record can store
 // Object 00 is always the special object: its size is the catalogue's
@@ -83,7 +82,7 @@ std::optional<int> ReadHeader(std::string_view line, std::string& error) {
     if (fields[0] != Magic || !version) return Fail(error, "not Tarnloft items");
     if (*version != FormatVersion) return Fail(error, "unsupported version " + std::to_string(*version));
     if (fields.size() != 3) return Fail(error, "line 1: bad header");
-    const std::optional<int> count = Decimal(fields[2], 1, MaxItems);
+    const std::optional<int> count = Decimal(fields[2], 1, MaxClipItems);
     if (!count) return Fail(error, "line 1: item count out of range");
     return count;
 }

@@ -14,6 +14,8 @@ namespace tarnloft {
 
 // MIME type of the editor's own clipboard format.
 inline constexpr const char* ClipboardMimeType = "application/x-tarnloft-items";
+// The most items one payload carries; a larger selection is not copied.
+inline constexpr int MaxClipItems = 65536;
 
 // One item on the clipboard: what it is, its size fields, and where it lies
 // relative to the top-left tile of the copied set (DX, DY >= 0).

@@ -115,7 +115,7 @@ private:
     void BuildEditMenu();
     void ShowHistory();
     // mainwindow_clipboard.cpp
-    void CopySelection();
+    bool CopySelection();  // false when nothing was copied
     void CutSelection();
     void PasteItems();
     // mainwindow_wheel.cpp

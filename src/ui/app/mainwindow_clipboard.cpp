@@ -18,12 +18,18 @@ namespace tarnloft {
 namespace {
 
 const char* const PasteTitle = "Tarnloft - Paste";
+const char* const CopyTitle = "Tarnloft - Copy";
 
 }  // namespace
 
-void MainWindow::CopySelection() {
+bool MainWindow::CopySelection() {
     const LevelModel& level = State().Level;
-    if (!level.HoldsEntry(level.SelectedObject)) return;
+    if (!level.HoldsEntry(level.SelectedObject)) return false;
+    if (SelectedEntries(level).size() > size_t(MaxClipItems)) {
+        prompts_.ShowMessage(CopyTitle, "The clipboard takes at most " + std::to_string(MaxClipItems) +
+                                            " items; nothing was copied.");
+        return false;
+    }
     std::vector<LevelObject> entries;
     for (int index : SelectedEntries(level)) entries.push_back(level.LevelObjects[index]);
     const std::vector<ClipItem> items = ClipItemsOf(entries);
@@ -33,12 +39,12 @@ void MainWindow::CopySelection() {
                   QByteArray(payload.data(), qsizetype(payload.size())));
     data->setText(ToQString(DescribeClipItems(items, session_.Defs())));
     QGuiApplication::clipboard()->setMimeData(data);
+    return true;
 }
 
 void MainWindow::CutSelection() {
-    if (!State().Level.HoldsEntry(State().Level.SelectedObject)) return;
-    CopySelection();
-    session_.Apply(&Editor::Cut);
+    // Nothing is removed that did not reach the clipboard.
+    if (CopySelection()) session_.Apply(&Editor::Cut);
 }
 
 void MainWindow::PasteItems() {
