@@ -77,10 +77,11 @@ std::optional<int> Decimal(std::string_view text, int min, int max) {
 // The item count the header line announces; nullopt and `error` when it is no header of ours.
 std::optional<int> ReadHeader(std::string_view line, std::string& error) {
     const std::vector<std::string_view> fields = Fields(line, 3);
-    const std::optional<int> version =
-        fields.size() >= 2 ? Decimal(fields[1], 0, std::numeric_limits<int>::max()) : std::nullopt;
-    if (fields[0] != Magic || !version) return Fail(error, "not Tarnloft items");
-    if (*version != FormatVersion) return Fail(error, "unsupported version " + std::to_string(*version));
+    const int version = fields.size() >= 2 && fields[0] == Magic
+                            ? Decimal(fields[1], 0, std::numeric_limits<int>::max()).value_or(-1)
+                            : -1;
+    if (version < 0) return Fail(error, "not Tarnloft items");
+    if (version != FormatVersion) return Fail(error, "unsupported version " + std::to_string(version));
     if (fields.size() != 3) return Fail(error, "line 1: bad header");
     const std::optional<int> count = Decimal(fields[2], 1, MaxClipItems);
     if (!count) return Fail(error, "line 1: item count out of range");
