@@ -8,8 +8,8 @@
 #include "edit/mouse.h"
 #include "edit/screenexits.h"
 #include "edit/selection.h"
+#include "level/levelsearch.h"
 #include "level/objectstream.h"
-#include "util/hex.h"
 #include "util/numbers.h"
 #include "view/viewport.h"
 
@@ -69,14 +69,6 @@ bool RemoveSelected(EditorState& state, ChangeReport& report) {
     return true;
 }
 
-// An entry's name as the catalogue list writes it ("5A", "X2F", "S1A3").
-std::string EntryCode(const LevelObject& item, const Catalogues& defs) {
-    if (item.IsSprite) return "S" + HexPadded(item.SpriteNumber(), 2);
-    if (defs.ObjectDefs[item.Number].ByteCount == ByteClass::Special)
-        return "X" + HexPadded(item.SubNumber, 2);
-    return HexPadded(item.Number, 2);
-}
-
 // Whether the definition files in use define what `item` is.
 bool IsDefined(const LevelObject& item, const Catalogues& defs) {
     if (item.IsSprite)
@@ -89,11 +81,7 @@ bool IsDefined(const LevelObject& item, const Catalogues& defs) {
 // A pasted item as this image's definition files can store it: the size
 // Create would give, with the pasted extent on each axis the record stores.
 LevelObject PastedEntry(const Catalogues& defs, const LevelObject& item) {
-    const int value = item.IsSprite ? SpriteEntryBase + item.SpriteNumber()
-                      : defs.ObjectDefs[item.Number].ByteCount == ByteClass::Special
-                          ? SpecialEntryBase + item.SubNumber
-                          : item.Number;
-    LevelObject entry = NewEntry(defs, value);
+    LevelObject entry = NewEntry(defs, EntryValueOf(item, defs));
     entry.Number = item.Number;
     entry.X = item.X;
     entry.Y = item.Y;
@@ -150,7 +138,7 @@ void PasteItems(EditorState& state, const Catalogues& defs, std::vector<LevelObj
     for (LevelObject& item : items) {
         if (!IsDefined(item, defs)) {
             report.Messages.push_back(Message{UnknownPasteTitle, "The clipboard holds " +
-                                                                     EntryCode(item, defs) +
+                                                                     EntryName(EntryValueOf(item, defs)) +
                                                                      ", which the definition files in use do "
                                                                      "not define. Nothing was pasted."});
             return;

@@ -57,6 +57,13 @@ std::string EntryName(int entryValue) {
     return HexPadded(static_cast<uint64_t>(entryValue), 2);
 }
 
+int EntryValueOf(const LevelObject& item, const Catalogues& defs) {
+    if (item.IsSprite) return SpriteEntryBase + item.SpriteNumber();
+    if (defs.ObjectDefs[item.Number].ByteCount == ByteClass::Special)
+        return SpecialEntryBase + item.SubNumber;
+    return item.Number;
+}
+
 std::string UsesText(int entryValue, int uses) {
     return EntryName(entryValue) + " used " +
            (uses == 1 ? std::string("once") : std::to_string(uses) + " times");

@@ -25,6 +25,8 @@ LevelQuery ParseLevelQuery(const std::string& text);
 
 // The entry as the catalogue list writes it: "5A", "X2F", "S12A".
 std::string EntryName(int entryValue);
+// The catalogue entry an item is: its object, special object or sprite value.
+int EntryValueOf(const LevelObject& item, const Catalogues& defs);
 // "X2F used 3 times", "5A used once".
 std::string UsesText(int entryValue, int uses);
 
