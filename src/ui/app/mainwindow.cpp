@@ -311,22 +311,19 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
     if (width() < least.width() || height() < least.height()) resize(size().expandedTo(least));
 }
 
-// Whether the key is the shortcut of one of the window's menu items.
-bool MainWindow::IsMenuShortcut(const QKeyEvent* key) const {
-    const QKeySequence pressed(QKeyCombination(key->modifiers() & ~Qt::KeypadModifier, Qt::Key(key->key())));
-    for (const QAction* action : findChildren<QAction*>())
-        if (action->shortcuts().contains(pressed)) return true;
-    return false;
-}
-
 namespace {
+
+// The key as a shortcut would name it (the keypad's keys as the others).
+QKeySequence PressedKeys(const QKeyEvent* key) {
+    return QKeySequence(QKeyCombination(key->modifiers() & ~Qt::KeypadModifier, Qt::Key(key->key())));
+}
 
 // Keys a text box or a list keeps for its own text or items while it has the
 // focus (select all, cut, copy, paste), though the Edit menu has them too.
 bool IsOwnKeyOf(const QObject* widget, const QKeyEvent* key) {
     if (!qobject_cast<const QLineEdit*>(widget) && !qobject_cast<const QAbstractItemView*>(widget))
         return false;
-    const QKeySequence pressed(QKeyCombination(key->modifiers() & ~Qt::KeypadModifier, Qt::Key(key->key())));
+    const QKeySequence pressed = PressedKeys(key);
     for (const char* own : {"Ctrl+A", "Ctrl+X", "Ctrl+Ins", "Ctrl+V", "Shift+Ins"})
         if (pressed == QKeySequence(QString::fromLatin1(own))) return true;
     return false;
@@ -334,17 +331,26 @@ bool IsOwnKeyOf(const QObject* widget, const QKeyEvent* key) {
 
 }  // namespace
 
+// Whether the key is the shortcut of one of the window's menu items.
+bool MainWindow::IsMenuShortcut(const QKeyEvent* key) const {
+    const QKeySequence pressed = PressedKeys(key);
+    for (const QAction* action : findChildren<QAction*>())
+        if (action->shortcuts().contains(pressed)) return true;
+    return false;
+}
+
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::ShortcutOverride && IsOwnKeyOf(watched, static_cast<QKeyEvent*>(event))) {
-        event->accept();
-        return true;
-    }
     if (event->type() == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (IsOwnKeyOf(watched, key)) {
+            event->accept();
+            return true;
+        }
         // Text boxes and lists claim some menu shortcuts for themselves
         // (Ctrl+C, Ctrl+Z, Ctrl+Y, and line edits Ctrl+E); the menu takes
         // them first, so refusing the override lets its shortcut fire.
         auto* widget = qobject_cast<QWidget*>(watched);
-        if (IsMenuShortcut(static_cast<QKeyEvent*>(event)) && widget && widget->window() == this) {
+        if (IsMenuShortcut(key) && widget && widget->window() == this) {
             event->ignore();
             return true;
         }
